@@ -1,0 +1,21 @@
+# Sourced by scripts/test and scripts/run: installs the Debian packages that
+# are missing, with one apt-get call.
+VELTO_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgstreamer1.0-dev
+  libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+  gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools
+  timgm6mb-soundfont fonts-dejavu-core"
+VELTO_TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev lame sox xvfb xauth xdotool
+  imagemagick"
+
+velto_install_missing() {
+  local missing=()
+  for p in "$@"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo="sudo"
+  $sudo apt-get update -q || return 1
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+}

@@ -1,0 +1,67 @@
+#include "common/Numbers.h"
+
+#include <cmath>
+#include <limits>
+
+namespace velto {
+
+double LeadingNumber(const QString& s) {
+    qsizetype i = 0;
+    const qsizetype n = s.size();
+    while (i < n && (s[i] == u' ' || s[i] == u'\t')) ++i;
+    QString text;
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) text += s[i++];
+    qsizetype digits = 0;
+    while (i < n && s[i].isDigit() && s[i].unicode() < 128) { text += s[i++]; ++digits; }
+    if (i < n && s[i] == u'.') {
+        text += s[i++];
+        while (i < n && s[i].isDigit() && s[i].unicode() < 128) { text += s[i++]; ++digits; }
+    }
+    if (digits == 0) return 0.0;
+    if (i < n && (s[i] == u'e' || s[i] == u'E')) {
+        qsizetype j = i + 1;
+        QString exp = QStringLiteral("e");
+        if (j < n && (s[j] == u'+' || s[j] == u'-')) exp += s[j++];
+        qsizetype expDigits = 0;
+        while (j < n && s[j].isDigit() && s[j].unicode() < 128) { exp += s[j++]; ++expDigits; }
+        if (expDigits > 0) text += exp;
+    }
+    bool ok = false;
+    const double v = text.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+namespace {
+template <typename T> std::optional<T> roundInto(double v) {
+    if (!std::isfinite(v)) return std::nullopt;
+    const double r = std::nearbyint(v); // default rounding mode: half to even
+    if (r < static_cast<double>(std::numeric_limits<T>::min()) ||
+        r > static_cast<double>(std::numeric_limits<T>::max()))
+        return std::nullopt;
+    return static_cast<T>(r);
+}
+} // namespace
+
+std::optional<int16_t> ToInt16(double v) { return roundInto<int16_t>(v); }
+std::optional<int32_t> ToInt32(double v) { return roundInto<int32_t>(v); }
+
+int16_t TextToInt16(const QString& s, int16_t fallback) {
+    return ToInt16(LeadingNumber(s)).value_or(fallback);
+}
+
+int32_t TextToInt32(const QString& s, int32_t fallback) {
+    return ToInt32(LeadingNumber(s)).value_or(fallback);
+}
+
+QString BlankPrefixed(long long n) {
+    return n >= 0 ? QStringLiteral(" ") + QString::number(n) : QString::number(n);
+}
+
+QString Plain(long long n) { return QString::number(n); }
+
+QString ZeroPadded(long long n, int digits) {
+    if (n < 0) return QStringLiteral("-") + ZeroPadded(-n, digits);
+    return QStringLiteral("%1").arg(n, digits, 10, QChar(u'0'));
+}
+
+} // namespace velto

@@ -1,0 +1,104 @@
+#include "common/PathNames.h"
+
+#include "common/Numbers.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace velto {
+
+namespace {
+bool isSeparator(QChar c) { return c == u'/' || c == u'\\'; }
+
+qsizetype lastSeparator(const QString& s) {
+    return std::max(s.lastIndexOf(u'/'), s.lastIndexOf(u'\\'));
+}
+} // namespace
+
+QString FileExt(const QString& s) {
+    const auto dot = s.lastIndexOf(u'.');
+    return dot < 0 ? s : s.mid(dot + 1);
+}
+
+QString NoExt(const QString& s) {
+    const auto dot = s.lastIndexOf(u'.');
+    return dot < 0 ? s : s.left(dot);
+}
+
+QString FileOnly(const QString& s) {
+    const auto sep = lastSeparator(s);
+    return sep < 0 ? s : s.mid(sep + 1);
+}
+
+QString PathOnly(const QString& s) {
+    const auto sep = lastSeparator(s);
+    return sep < 0 ? QString() : s.left(sep + 1);
+}
+
+QString AddSlash(const QString& s) {
+    if (s.isEmpty() || isSeparator(s.back())) return s;
+    return s + u'/';
+}
+
+bool IsPic(const QString& s) {
+    const QString tail = s.right(4).toUpper();
+    return tail == u".BMP" || tail == u".GIF" || tail == u".JPG";
+}
+
+bool FileExists(const QString& s) {
+    if (s.isEmpty()) return false;
+    return QFileInfo::exists(s);
+}
+
+bool IsDirectory(const QString& s) { return !s.isEmpty() && QFileInfo(s).isDir(); }
+
+bool HasUrlScheme(const QString& s) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
+    return scheme.match(s).hasMatch();
+}
+
+QString NiceName(const QString& input) {
+    QString s = input;
+    const qsizetype len = s.size();
+    qsizetype end = len; // exclusive, 0-based
+    qsizetype begin = 0;
+    for (qsizetype i = 0; i < len; ++i) {
+        const QChar c = input.at(i);
+        if (c == u'_') {
+            s[i] = u' ';
+        } else if (c == u'.') {
+            // A dot among the last five characters starts the extension.
+            if (i + 1 <= len - 5) s[i] = u' ';
+            else end = i;
+        } else if (isSeparator(c)) {
+            begin = i + 1;
+        }
+    }
+    QString name = end > begin ? s.mid(begin, end - begin) : QString();
+    if (LeadingNumber(name) > 0) {
+        if (name.size() >= 3 && name.at(2) == u'-') name = name.mid(3);
+        if (name.size() >= 4 && name.mid(2, 2) == QStringLiteral(" -")) name = name.mid(4);
+    }
+    return name.trimmed();
+}
+
+QString ResolveCaseInsensitive(const QString& path) {
+    if (path.isEmpty() || QFileInfo::exists(path)) return path;
+    const QString folder = PathOnly(path);
+    const QString name = FileOnly(path);
+    const QDir dir(folder.isEmpty() ? QStringLiteral(".") : folder);
+    const QStringList entries =
+        dir.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0) return folder + entry;
+    }
+    return path;
+}
+
+QString JoinPath(const QString& folder, const QString& name) {
+    if (folder.isEmpty()) return name;
+    return AddSlash(folder) + name;
+}
+
+} // namespace velto

@@ -1,0 +1,24 @@
+#pragma once
+// Reading and writing the player's text files.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace velto {
+
+// UTF-8 when the bytes are valid UTF-8 (a BOM is dropped), else Windows-1252.
+QString DecodeText(const QByteArray& bytes);
+
+// Splits at CR LF, CR alone and LF alone. A final line end adds no empty line.
+QStringList SplitLines(const QString& text);
+
+// The file's lines, or nothing when it cannot be read.
+std::optional<QStringList> ReadTextLines(const QString& path);
+
+// Writes through a temporary file renamed over the target, so a failed write
+// leaves the old file whole. False when anything failed.
+bool WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+} // namespace velto

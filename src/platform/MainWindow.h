@@ -1,0 +1,29 @@
+#pragma once
+// What the player asks of its main window; the widget implements it, tests fake it.
+#include <QPoint>
+#include <QSize>
+
+namespace velto {
+
+class MainWindow {
+public:
+    virtual ~MainWindow() = default;
+    virtual QPoint Position() const = 0; // top-left, in pixels
+    virtual void MoveTo(QPoint pixels) = 0;
+    virtual void Resize(QSize pixels) = 0;
+    virtual double LogicalDpiX() const = 0;
+    virtual double LogicalDpiY() const = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual bool IsVisible() const = 0;
+    virtual void ShowMinimized() = 0;
+    // True when a tray icon could bring a hidden window back.
+    virtual bool HasTray() const = 0;
+    // Changes the stay-on-top flag only when it differs.
+    virtual void SetStaysOnTop(bool on) = 0;
+    // Ends the event loop; shut-down then runs once.
+    virtual void RequestQuit() = 0;
+    // The surface changed: repaint.
+    virtual void SurfaceChanged() = 0;
+};
+
+} // namespace velto

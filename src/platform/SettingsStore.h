@@ -1,0 +1,19 @@
+#pragma once
+// The per-user key/value store, addressed by application, section and key.
+// Keys are matched without regard to case.
+#include <QString>
+
+namespace velto {
+
+class SettingsStore {
+public:
+    virtual ~SettingsStore() = default;
+    // The stored text, or `fallback` when the key is absent.
+    virtual QString GetSetting(const QString& app, const QString& section, const QString& key,
+                               const QString& fallback) = 0;
+    // Stores the text at once; an existing key keeps its stored spelling.
+    virtual void SaveSetting(const QString& app, const QString& section, const QString& key,
+                             const QString& text) = 0;
+};
+
+} // namespace velto

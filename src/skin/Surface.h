@@ -1,0 +1,98 @@
+#pragma once
+// The skin's elements as plain data. The player changes them; the main window
+// paints them and hit-tests against the same rectangles. Arrays are indexed as
+// the skin numbers its elements (index 0 unused).
+#include <QColor>
+#include <QImage>
+#include <QPoint>
+#include <QPolygon>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace velto {
+
+struct SurfaceElement {
+    QRect rect; // window pixels
+    bool visible = false;
+    QString toolTip;
+    QString tag;
+};
+
+struct ButtonElement : SurfaceElement {
+    QPoint pressedFace; // where its pressed face sits in the resource picture
+};
+
+struct TextFieldElement : SurfaceElement {
+    QString caption;
+    QColor color = Qt::black;
+    QString fontName;
+    int fontSize = 8;
+    bool rightAligned = false;
+};
+
+enum class LightShape { Rectangle = 0, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
+
+struct LightElement : SurfaceElement {
+    QColor color = Qt::black;
+    LightShape shape = LightShape::Rectangle;
+};
+
+struct SliderElement : SurfaceElement {
+    QPoint knobFace; // knob face in the resource picture
+    QSize knobSize;
+    QPoint knobPos; // knob's top-left in window pixels
+};
+
+// One glyph copied from the resource picture onto the window.
+struct GlyphBlit {
+    QRect source; // in the resource picture
+    QPoint target; // window pixels
+};
+
+struct DigitFieldElement : SurfaceElement {
+    std::vector<GlyphBlit> glyphs;
+};
+
+struct CoverElement : SurfaceElement {
+    QImage picture;
+};
+
+struct PlaylistArea : SurfaceElement {
+    QColor textColor = Qt::black;
+    QColor background = Qt::white;
+    QString fontName;
+    int fontSize = 8;
+};
+
+// The pressed face of a button shown while the mouse holds it.
+struct PressedFace : SurfaceElement {
+    QRect source; // in the resource picture
+};
+
+struct Surface {
+    std::array<ButtonElement, 51> Btn;
+    std::array<TextFieldElement, 21> Lbl;
+    std::array<DigitFieldElement, 7> Dig;
+    std::array<LightElement, 17> Ind;
+    std::array<SliderElement, 5> iSlider;
+    CoverElement iCover;
+    PlaylistArea PlNames;
+    PressedFace TmpBtn;
+    QImage face;     // the window's face picture
+    QImage ResBmp;   // the resource picture: pressed faces, knobs, glyphs
+    QSize windowPixels{275, 116};
+    // Outline polygons (even-odd); empty means a rectangular window.
+    std::vector<QPolygon> outline;
+    // Bumped by every change, so views know to repaint.
+    uint64_t revision = 0;
+
+    Surface() { Lbl[1].rightAligned = true; }
+    void Changed() { ++revision; }
+};
+
+} // namespace velto

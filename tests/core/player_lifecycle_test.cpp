@@ -1,0 +1,100 @@
+#include "fakes/PlayerFixture.h"
+
+using namespace velto;
+using velto::test::PlayerFixture;
+
+using StartUp = PlayerFixture;
+
+TEST_F(StartUp, FirstStartReportsTheMissingSkinAndUsesTheDefault) {
+    player->Form_Load({});
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], "Previously selected skin not found ()! Using default");
+    EXPECT_EQ(player->settings.Skin, programDir.path() + "/default.skin");
+    EXPECT_EQ(window.moves, 0); // no stored position: the designed place
+    EXPECT_TRUE(window.visible);
+    EXPECT_EQ(player->TNum, 1);
+    EXPECT_TRUE(player->Timer1.isActive());
+    EXPECT_TRUE(player->Timer2.isActive());
+}
+
+TEST_F(StartUp, AStoredSkinThatExistsGivesNoMessage) {
+    const QString skin = programDir.write("mine.skin", "VeltoSkin\n");
+    store.Set("Skin", skin);
+    player->Form_Load({});
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(player->settings.Skin, skin);
+
+    store.Set("Skin", "/gone/old.skin");
+    MakePlayer();
+    player->Form_Load({});
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], "Previously selected skin not found (/gone/old.skin)! Using default");
+}
+
+TEST_F(StartUp, MovesTheWindowToTheStoredTwipsAndSavesWideDesktopsWhole) {
+    store.Set("X", "36000"); // 2400 px at 96 dpi, beyond 16 bits of twips once doubled
+    store.Set("Y", "1500");
+    store.Set("WinSavePos", " 1");
+    player->Form_Load({});
+    EXPECT_EQ(window.pos, QPoint(2400, 100));
+    window.pos = QPoint(3000, 20);
+    player->Form_Unload();
+    EXPECT_EQ(store.Value("X"), "45000");
+    EXPECT_EQ(store.Value("Y"), "300");
+}
+
+TEST_F(StartUp, StartMinHidesOnlyWhereATrayCanBringTheWindowBack) {
+    store.Set("StartMin", " 1");
+    player->Form_Load({});
+    EXPECT_TRUE(window.minimized);
+
+    window = test::FakeMainWindow();
+    window.tray = true;
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_FALSE(window.visible);
+    EXPECT_FALSE(window.minimized);
+}
+
+TEST_F(StartUp, ActivationAppliesStayOnTopFromTheSetting) {
+    store.Set("WinOnTop", " 1");
+    player->Form_Load({});
+    player->Form_Activate();
+    EXPECT_TRUE(window.onTop);
+    player->settings.WinOnTop = 0;
+    player->Form_Activate();
+    EXPECT_FALSE(window.onTop);
+}
+
+TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {
+    player->Form_Load({});
+    player->TNum = 3;
+    player->Form_Unload();
+    player->Form_Unload(); // a second close does not write again
+    EXPECT_EQ(store.Value("WinOnTop"), " 0");
+    EXPECT_EQ(store.Value("PBOverlap"), "0");
+    EXPECT_EQ(store.Value("SnoozeTime"), "23:59");
+    EXPECT_EQ(store.Value("LastTrack"), " 3");
+    EXPECT_TRUE(store.Value("X").isNull());
+    int lastTrackWrites = 0;
+    for (const auto& [k, v] : store.writes) lastTrackWrites += (k == "LastTrack");
+    EXPECT_EQ(lastTrackWrites, 1);
+    EXPECT_FALSE(player->Timer1.isActive());
+}
+
+TEST_F(StartUp, QuitAsksTheWindowToEndTheLoop) {
+    player->Quit();
+    EXPECT_EQ(window.quitRequests, 1);
+}
+
+TEST_F(StartUp, MixerStartsTheFirstFoundElseSaysSo) {
+    player->ShowMixer();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].contains("pavucontrol"));
+    shell.available = {"pavucontrol-qt"};
+    player->ShowMixer();
+    EXPECT_EQ(shell.started, QStringList({"/usr/bin/pavucontrol-qt"}));
+    shell.available << "pavucontrol";
+    player->ShowMixer();
+    EXPECT_EQ(shell.started.last(), "/usr/bin/pavucontrol");
+}

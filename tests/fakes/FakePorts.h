@@ -1,0 +1,91 @@
+#pragma once
+// Fakes of the platform ports for logic tests.
+#include "platform/Clock.h"
+#include "platform/Dialogs.h"
+#include "platform/MainWindow.h"
+#include "platform/SettingsStore.h"
+#include "platform/Shell.h"
+
+#include <QMap>
+#include <QStringList>
+
+#include <deque>
+#include <utility>
+#include <vector>
+
+namespace velto::test {
+
+// An in-memory store that keeps the spelling of each key and records every write in order.
+class FakeSettingsStore : public SettingsStore {
+public:
+    QString GetSetting(const QString& app, const QString& section, const QString& key,
+                       const QString& fallback) override;
+    void SaveSetting(const QString& app, const QString& section, const QString& key,
+                     const QString& text) override;
+
+    // The stored value under any spelling of key, or a null string.
+    QString Value(const QString& key) const;
+    void Set(const QString& key, const QString& text) { values_[key] = text; }
+    std::vector<std::pair<QString, QString>> writes; // key as written, text
+    QStringList readKeys;                            // keys in the order they were read
+
+private:
+    QString findKey(const QString& key) const;
+    QMap<QString, QString> values_;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest& request) override;
+    void Message(const QString& text) override { messages << text; }
+    std::optional<QString> BrowseFolder(const QString& title, const QString& initialFolder) override;
+
+    QStringList messages;
+    std::vector<FileDialogRequest> fileRequests;
+    // Answers for the next file dialogs, in order; nullopt is a cancel. None left: cancel.
+    std::deque<std::optional<FileDialogResult>> fileAnswers;
+    std::vector<std::pair<QString, QString>> folderRequests; // title, initial folder
+    std::deque<std::optional<QString>> folderAnswers;
+};
+
+class FakeClock : public Clock {
+public:
+    QDateTime Now() const override { return now; }
+    QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
+};
+
+class FakeShell : public Shell {
+public:
+    QString FindProgram(const QString& name) const override {
+        return available.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
+    }
+    bool Start(const QString& program, const QStringList&) override {
+        started << program;
+        return true;
+    }
+    QStringList available;
+    QStringList started;
+};
+
+class FakeMainWindow : public MainWindow {
+public:
+    QPoint Position() const override { return pos; }
+    void MoveTo(QPoint p) override { pos = p; ++moves; }
+    void Resize(QSize s) override { size = s; }
+    double LogicalDpiX() const override { return 96; }
+    double LogicalDpiY() const override { return 96; }
+    void SetVisible(bool v) override { visible = v; }
+    bool IsVisible() const override { return visible; }
+    void ShowMinimized() override { minimized = true; visible = true; }
+    bool HasTray() const override { return tray; }
+    void SetStaysOnTop(bool on) override { onTop = on; ++onTopCalls; }
+    void RequestQuit() override { ++quitRequests; }
+    void SurfaceChanged() override { ++surfaceChanges; }
+
+    QPoint pos{100, 80};
+    QSize size;
+    bool visible = false, minimized = false, tray = false, onTop = false;
+    int moves = 0, onTopCalls = 0, quitRequests = 0, surfaceChanges = 0;
+};
+
+} // namespace velto::test
