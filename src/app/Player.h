@@ -4,6 +4,7 @@
 // calls. Subsystem logic lives in the subsystem folders; Player forwards.
 #include "app/Settings.h"
 #include "platform/Folders.h"
+#include "playlist/PlaylistModel.h"
 #include "skin/Surface.h"
 
 #include <QString>
@@ -82,6 +83,7 @@ public:
     const Folders folders;
     Settings settings;
     Surface surface;
+    PlaylistModel playlist; // PlNames and PlPath in one list
 
     // --- state of the main window ----------------------------------------------
     int16_t TwipX = 15; // twips per pixel
