@@ -7,6 +7,8 @@
 #include "platform/MainWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "playlist/MediaDialogs.h"
+#include "playlist/PlaylistEditor.h"
 
 #include <cmath>
 
@@ -14,7 +16,9 @@ namespace velto {
 
 Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
-      folders(std::move(ports.folders)) {
+      folders(std::move(ports.folders)),
+      playlistEditor_(std::make_unique<PlaylistEditor>(*this)),
+      mediaDialogs_(std::make_unique<MediaDialogs>(*this)) {
     Timer1.setInterval(100);
     Timer2.setInterval(200);
     QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
@@ -158,13 +162,31 @@ void Player::LoadCover(const QString&) {}
 void Player::GetMP3Info() {}
 void Player::ClearInf() {}
 void Player::LoadSkin(const QString&, bool) {}
-void Player::PlAdd() {}
-void Player::PlRead(const QString&) {}
-void Player::WritePL(const QString&) {}
 void Player::LoadAutoList(const QString&) {}
 void Player::MakeDayStr() {}
 void Player::CloseElement(int) {}
 void Player::Timer1_Timer() {}
 void Player::Timer2_Timer() {}
+
+void Player::PlAdd() { playlistEditor_->PlAdd(); }
+void Player::PlRead(const QString& file) { playlistEditor_->PlRead(file); }
+bool Player::WritePL(const QString& file) { return playlistEditor_->WritePL(file); }
+void Player::PlDelEntry(int index) { playlistEditor_->PlDelEntry(index); }
+void Player::PlDelSel() { playlistEditor_->PlDelSel(); }
+void Player::PlMoveEntry(int D) { playlistEditor_->PlMoveEntry(D); }
+void Player::PlClear() { playlistEditor_->PlClear(); }
+void Player::ShowPlCount() { playlistEditor_->ShowPlCount(); }
+void Player::PlNames_DblClick() { playlistEditor_->PlNames_DblClick(); }
+void Player::PlNames_KeyDown(int keyCode, int shift) {
+    playlistEditor_->PlNames_KeyDown(keyCode, shift);
+}
+void Player::PlLoad() { mediaDialogs_->PlLoad(); }
+void Player::PlSave() { mediaDialogs_->PlSave(); }
+void Player::OpenMedia() { mediaDialogs_->OpenMedia(); }
+void Player::AddFromDir() { mediaDialogs_->AddFromDir(); }
+void Player::ScanDir(const QString& start, const QString& exts) {
+    playlistEditor_->ScanDir(start, exts);
+}
+QString Player::BrowseFolder(const QString& title) { return mediaDialogs_->BrowseFolder(title); }
 
 } // namespace velto

@@ -12,12 +12,15 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <memory>
 
 namespace velto {
 
 class Clock;
 class Dialogs;
 class MainWindow;
+class MediaDialogs;
+class PlaylistEditor;
 class SettingsStore;
 class Shell;
 
@@ -62,12 +65,28 @@ public:
     void GetMP3Info();
     void ClearInf();
     void LoadSkin(const QString& skinName, bool importKnown);
-    void PlAdd();
-    void PlRead(const QString& file);
-    void WritePL(const QString& file);
     void LoadAutoList(const QString& file);
     void MakeDayStr();
     void CloseElement(int unit);
+
+    // --- playlist -----------------------------------------------------------------
+    void PlAdd();
+    void PlRead(const QString& file);
+    // False (after telling the user) when the file could not be written.
+    bool WritePL(const QString& file);
+    void PlDelEntry(int index);
+    void PlDelSel();
+    void PlMoveEntry(int D);
+    void PlClear();
+    void ShowPlCount();
+    void PlNames_DblClick();
+    void PlNames_KeyDown(int keyCode, int shift);
+    void PlLoad();
+    void PlSave();
+    void OpenMedia();
+    void AddFromDir();
+    void ScanDir(const QString& start, const QString& exts);
+    QString BrowseFolder(const QString& title);
 
     // --- timers ---------------------------------------------------------------
     void Timer1_Timer();
@@ -109,6 +128,8 @@ private:
     void ShowAtStart();
 
     MainWindow* window_ = nullptr;
+    std::unique_ptr<PlaylistEditor> playlistEditor_;
+    std::unique_ptr<MediaDialogs> mediaDialogs_;
     bool unloaded_ = false;
 };
 

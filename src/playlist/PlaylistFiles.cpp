@@ -1,0 +1,122 @@
+#include "playlist/PlaylistFiles.h"
+
+#include "common/PathNames.h"
+#include "common/TextFiles.h"
+
+namespace velto {
+
+namespace {
+
+// Blanks only: tabs belong to the text.
+QString trimBlanks(const QString& s) {
+    qsizetype begin = 0;
+    qsizetype end = s.size();
+    while (begin < end && s.at(begin) == u' ')
+        ++begin;
+    while (end > begin && s.at(end - 1) == u' ')
+        --end;
+    return (begin == 0 && end == s.size()) ? s : s.mid(begin, end - begin);
+}
+
+QString withSlashes(QString s) {
+    return s.replace(u'\\', u'/');
+}
+
+bool isUrl(const QString& s) {
+    return s.contains(QStringLiteral("://")) && HasUrlScheme(s);
+}
+
+} // namespace
+
+PlaylistKind KindOfPlaylist(const QString& file) {
+    const QString ext = FileExt(file).toUpper();
+    if (ext == u"M3U") return PlaylistKind::M3U;
+    if (ext == u"PLS") return PlaylistKind::PLS;
+    return PlaylistKind::Other;
+}
+
+QStringList M3uEntryTexts(const QStringList& lines) {
+    QStringList texts;
+    texts.reserve(lines.size());
+    for (const QString& line : lines) {
+        QString text = trimBlanks(line);
+        // Headers and #EXTINF information are not entries, nor are empty lines.
+        if (text.isEmpty() || text.startsWith(u'#')) continue;
+        texts << std::move(text);
+    }
+    return texts;
+}
+
+QStringList PlsEntryTexts(const QStringList& lines) {
+    QStringList texts;
+    for (const QString& line : lines) {
+        const QString text = trimBlanks(line);
+        if (!text.startsWith(QStringLiteral("File"))) continue;
+        const qsizetype eq = text.indexOf(u'=');
+        if (eq < 0) continue;
+        QString entry = text.mid(eq + 1);
+        if (!entry.isEmpty()) texts << std::move(entry);
+    }
+    return texts;
+}
+
+QString EntryDisplayName(const QString& fileName) {
+    QString name = NiceName(fileName);
+    if (IsPic(fileName)) name += QStringLiteral(" (picture)");
+    return name;
+}
+
+PlaylistEntry ResolveEntry(const QString& text, const QString& playlistFile) {
+    const QString name = FileOnly(text);
+    if (isUrl(text)) {
+        QString display = EntryDisplayName(name);
+        return {display.isEmpty() ? text : std::move(display), text};
+    }
+    const QString dirpart = PathOnly(text);
+    QString path;
+    if (dirpart.size() >= 2 && dirpart.at(1) == u':') {
+        // Written on Windows: kept as written, so it is written back unchanged.
+        path = text;
+    } else {
+        const bool absolute = dirpart.startsWith(u'/') || dirpart.startsWith(u'\\');
+        const QString base = absolute ? QString() : AddSlash(PathOnly(playlistFile));
+        path = base + withSlashes(dirpart) + name;
+        // A name that really holds a backslash (possible here) keeps it.
+        if (dirpart.contains(u'\\') && !FileExists(path) && FileExists(base + text))
+            path = base + text;
+    }
+    return {EntryDisplayName(name), std::move(path)};
+}
+
+std::vector<PlaylistEntry> ReadPlaylistFile(const QString& playlistFile, int room) {
+    std::vector<PlaylistEntry> entries;
+    const PlaylistKind kind = KindOfPlaylist(playlistFile);
+    if (kind == PlaylistKind::Other || room <= 0) return entries;
+    const std::optional<QStringList> lines = ReadTextLines(playlistFile);
+    if (!lines) return entries;
+    const QStringList texts =
+        kind == PlaylistKind::M3U ? M3uEntryTexts(*lines) : PlsEntryTexts(*lines);
+    const qsizetype n = std::min<qsizetype>(texts.size(), room);
+    entries.reserve(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        entries.push_back(ResolveEntry(texts.at(i), playlistFile));
+    return entries;
+}
+
+QByteArray M3uText(const PlaylistModel& model, const QString& playlistFile) {
+    const QString folder = PathOnly(playlistFile);
+    QString text;
+    text.reserve(model.Count() * 64);
+    for (int i = 0; i < model.Count(); ++i) {
+        const QString& path = model.At(i).path;
+        if (path.isEmpty() || path.contains(QStringLiteral("**"))) continue;
+        if (!folder.isEmpty() && path.startsWith(folder, Qt::CaseSensitive) && !isUrl(path))
+            text += QStringView(path).mid(folder.size());
+        else
+            text += path;
+        text += QStringLiteral("\r\n");
+    }
+    return text.toUtf8();
+}
+
+} // namespace velto

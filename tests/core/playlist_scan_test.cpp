@@ -1,0 +1,66 @@
+#include "playlist/FolderScan.h"
+#include "support/TestFiles.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace velto;
+using velto::test::TempDir;
+
+namespace {
+QStringList relativePaths(const std::vector<PlaylistEntry>& entries, const TempDir& dir) {
+    QStringList out;
+    for (const auto& e : entries)
+        out << e.path.mid(dir.path().size() + 1);
+    return out;
+}
+} // namespace
+
+TEST(ExtensionTest, IsASubstringTestOfTheUpperCasedExtension) {
+    EXPECT_TRUE(ExtensionTaken("song.mp3", kDefaultValidExt));
+    EXPECT_TRUE(ExtensionTaken("x.mp", kDefaultValidExt)); // inside MP2
+    EXPECT_TRUE(ExtensionTaken("clip.Mov", kDefaultValidExt));
+    EXPECT_FALSE(ExtensionTaken("song.ogg", kDefaultValidExt));
+    EXPECT_FALSE(ExtensionTaken("notes.txt", kDefaultValidExt));
+    EXPECT_FALSE(ExtensionTaken("odd.", kDefaultValidExt)); // no extension at all
+    EXPECT_TRUE(ExtensionTaken("MP3", kDefaultValidExt));   // no dot: the whole name
+    EXPECT_TRUE(ExtensionTaken("a.ogg", "mp3 ogg"));        // a list typed in lower case
+    EXPECT_EQ(ExtensionsInForce(""), kDefaultValidExt);
+    EXPECT_EQ(ExtensionsInForce("  "), kDefaultValidExt);
+    EXPECT_EQ(ExtensionsInForce("OGG"), "OGG");
+}
+
+TEST(FolderScan, OwnFilesFirstThenLevelByLevelSortedWithoutCase) {
+    TempDir dir;
+    for (const char* name : {"b.mp3", "A.mp3", "c.ogg", "sub/b.mp3", "sub/deeper/d.wav",
+                             "Second/x.mp", "Second/01_-_First_Song.mp3", ".hidden.mp3",
+                             ".secret/e.mp3", "sub/.f.mp3", "MP3", "y.mp3.txt"})
+        dir.write(name, "x");
+    int pumps = 0;
+    const auto found = ScanFolder(dir.path(), kDefaultValidExt, 100, [&] { ++pumps; });
+    EXPECT_EQ(relativePaths(found, dir),
+              QStringList({"A.mp3", "b.mp3", "MP3", "Second/01_-_First_Song.mp3", "Second/x.mp",
+                           "sub/b.mp3", "sub/deeper/d.wav"}));
+    QStringList names;
+    for (const auto& e : found)
+        names << e.name;
+    EXPECT_EQ(names, QStringList({"A", "b", "MP3", "First Song", "x", "b", "d"}));
+    EXPECT_GT(pumps, 0);
+
+    // The trailing separator makes no difference; the limit stops early.
+    EXPECT_EQ(ScanFolder(dir.path() + "/", kDefaultValidExt, 100).size(), found.size());
+    EXPECT_EQ(relativePaths(ScanFolder(dir.path(), kDefaultValidExt, 2), dir),
+              QStringList({"A.mp3", "b.mp3"}));
+    EXPECT_TRUE(ScanFolder("", kDefaultValidExt, 100).empty());
+    EXPECT_TRUE(ScanFolder(dir.file("nothing-here"), kDefaultValidExt, 100).empty());
+}
+
+TEST(FolderScan, ALinkBackUpTheTreeIsFollowedOnce) {
+    TempDir dir;
+    dir.write("a/song.mp3", "x");
+    ASSERT_TRUE(QFile::link(dir.path(), dir.file("a/loop")));
+    ASSERT_TRUE(QFile::link(dir.file("a"), dir.file("same")));
+    const auto found = ScanFolder(dir.path(), kDefaultValidExt, 100);
+    EXPECT_EQ(relativePaths(found, dir), QStringList({"a/song.mp3"}));
+}
