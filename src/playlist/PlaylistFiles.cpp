@@ -22,8 +22,34 @@ QString withSlashes(QString s) {
     return s.replace(u'\\', u'/');
 }
 
+// A cheap look for "scheme://" before the full test: most entries are paths.
 bool isUrl(const QString& s) {
-    return s.contains(QStringLiteral("://")) && HasUrlScheme(s);
+    const qsizetype colon = s.indexOf(u':');
+    return colon >= 2 && QStringView(s).mid(colon, 3) == u"://" && HasUrlScheme(s);
+}
+
+// `base` is the playlist's folder with its trailing separator.
+PlaylistEntry resolveBelow(const QString& text, const QString& base) {
+    const QString name = FileOnly(text);
+    if (isUrl(text)) {
+        QString display = EntryDisplayName(name);
+        return {display.isEmpty() ? text : std::move(display), text};
+    }
+    const qsizetype folderLength = text.size() - name.size(); // with its separator
+    QString path;
+    if (folderLength >= 2 && text.at(1) == u':') {
+        // Written on Windows: kept as written, so it is written back unchanged.
+        path = text;
+    } else if (folderLength >= 1 && (text.startsWith(u'/') || text.startsWith(u'\\'))) {
+        path = withSlashes(text);
+    } else if (!text.contains(u'\\')) {
+        path = base + text;
+    } else {
+        path = base + withSlashes(text);
+        // A name that really holds a backslash (possible here) keeps it.
+        if (!FileExists(path) && FileExists(base + text)) path = base + text;
+    }
+    return {EntryDisplayName(name), std::move(path)};
 }
 
 } // namespace
@@ -67,25 +93,7 @@ QString EntryDisplayName(const QString& fileName) {
 }
 
 PlaylistEntry ResolveEntry(const QString& text, const QString& playlistFile) {
-    const QString name = FileOnly(text);
-    if (isUrl(text)) {
-        QString display = EntryDisplayName(name);
-        return {display.isEmpty() ? text : std::move(display), text};
-    }
-    const QString dirpart = PathOnly(text);
-    QString path;
-    if (dirpart.size() >= 2 && dirpart.at(1) == u':') {
-        // Written on Windows: kept as written, so it is written back unchanged.
-        path = text;
-    } else {
-        const bool absolute = dirpart.startsWith(u'/') || dirpart.startsWith(u'\\');
-        const QString base = absolute ? QString() : AddSlash(PathOnly(playlistFile));
-        path = base + withSlashes(dirpart) + name;
-        // A name that really holds a backslash (possible here) keeps it.
-        if (dirpart.contains(u'\\') && !FileExists(path) && FileExists(base + text))
-            path = base + text;
-    }
-    return {EntryDisplayName(name), std::move(path)};
+    return resolveBelow(text, AddSlash(PathOnly(playlistFile)));
 }
 
 std::vector<PlaylistEntry> ReadPlaylistFile(const QString& playlistFile, int room) {
