@@ -1,5 +1,4 @@
 #include "fakes/PlayerFixture.h"
-#include "playlist/MediaDialogs.h"
 
 #include <csignal>
 #include <sys/resource.h>
@@ -141,9 +140,13 @@ TEST_F(PlaylistDialogs, OpenMediaFillsTheItemAndKeepsTheFilterForTheRun) {
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     const FileDialogRequest& r = dialogs.fileRequests[0];
     EXPECT_EQ(r.title, "Open Media file");
-    EXPECT_EQ(r.filter, kOpenMediaFilter);
-    EXPECT_TRUE(r.filter.contains("*.PLS;*.M3U |Audio Files|*.MP?;*.NAT;"));
-    EXPECT_TRUE(r.filter.endsWith("|Playlists|*.M3U;*.PLS|All Files|*.*"));
+    EXPECT_EQ(r.filter,
+              "All Velto Playable Files|*.MP?;*.MPEG;*.DAT;*.WAV;*.AU;*.MID;*.RMI;*.AIF?;*.MOV;"
+              "*.QT;*.AVI;*.M1V;*.RA;*.RAM;*.RM;*.RMM;*.MOD;*.MTM;*FAR;*.669;*.OKT;*.STM;*.S3M;"
+              "*.NST;*.WOW;*.XM;*.BMP;*.JPG;*.GIF;*.PLS;*.M3U |Audio Files|*.MP?;*.NAT;*.WAV;*.AU;"
+              "*.MID;*.RMI;*.AIF?;*.RA;*.RAM;*.RM|Video Files|*.MPEG;*.DAT;*.MOV;*.QT;*.AVI;*.M1V;"
+              "*.RMM|Audio Modules Files|*.MOD;*.MTM;*FAR;*.669;*.OKT;*.STM;*.S3M;*.NST;*.WOW;*.XM|"
+              "Graphics Files|*.BMP;*.GIF;*.JPG|Playlists|*.M3U;*.PLS|All Files|*.*");
     EXPECT_EQ(r.filterIndex, 1);
     EXPECT_EQ(r.initialFolder, "/music/");
     EXPECT_TRUE(store.Value("Path").isNull());
@@ -190,14 +193,6 @@ TEST_F(PlaylistDialogs, AddFromDirScansTheChosenFolderAndShowsTheCount) {
     player->AddFromDir();
     ASSERT_EQ(model().Count(), 3);
     EXPECT_EQ(model().At(2).path, programDir.file("Music/c.flac"));
-}
-
-TEST_F(PlaylistDialogs, BrowseFolderEndsWithASeparatorOrIsEmpty) {
-    dialogs.folderAnswers.push_back(QString("/media/music"));
-    dialogs.folderAnswers.push_back(QString("/media/music/"));
-    EXPECT_EQ(player->BrowseFolder("t"), "/media/music/");
-    EXPECT_EQ(player->BrowseFolder("t"), "/media/music/");
-    EXPECT_EQ(player->BrowseFolder("t"), "");
 }
 
 TEST_F(PlaylistDialogs, StartUpRestoresTheLastPlaylistAndShutDownWritesIt) {

@@ -98,13 +98,6 @@ TEST(PlaylistFileReading, EveryLineEndEndsALineAndTheRoomIsKept) {
     EXPECT_EQ(names(entries), QStringList({"one", "song"}));
 }
 
-TEST(PlaylistFileReading, Windows1252TextIsReadWhenNotUtf8) {
-    TempDir dir;
-    const QString f = dir.write("w.m3u", QByteArray("Caf\xe9.mp3\r\n"));
-    EXPECT_EQ(paths(ReadPlaylistFile(f, 10)),
-              QStringList({dir.file(QString::fromUtf8("Café.mp3"))}));
-}
-
 TEST(M3uWriting, RelativeOnlyBelowTheListsOwnFolderAndUnplayableEntriesLeftOut) {
     PlaylistModel model;
     model.Append({{"a", "/home/ann/Lists/Music/a.mp3"},
