@@ -7,6 +7,8 @@
 #include "platform/MainWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "skin/SkinLoader.h"
+#include "skin/SkinRecords.h"
 #include "playlist/MediaDialogs.h"
 #include "playlist/PlaylistEditor.h"
 
@@ -23,6 +25,7 @@ Player::Player(Ports ports)
     Timer2.setInterval(200);
     QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
     QObject::connect(&Timer2, &QTimer::timeout, [this] { Timer2_Timer(); });
+    skin = std::make_unique<SkinLoader>(*this);
 }
 
 Player::~Player() = default;
@@ -155,13 +158,17 @@ void Player::SetOnTop(int on) {
 }
 
 void Player::PlayIt() {}
-void Player::SetDD(int) {}
+void Player::SetDD(int, const QVariant&) {}
 void Player::ShowLights() {}
 void Player::SetSlider(int) {}
 void Player::LoadCover(const QString&) {}
 void Player::GetMP3Info() {}
 void Player::ClearInf() {}
-void Player::LoadSkin(const QString&, bool) {}
+void Player::LoadSkin(const QString& skinName, bool importKnown) {
+    skin->LoadSkin(skinName, importKnown);
+}
+void Player::SelectSkin() { skin->SelectSkin(); }
+QString Player::TipText(const QString& s) { return velto::TipText(s); }
 void Player::LoadAutoList(const QString&) {}
 void Player::MakeDayStr() {}
 void Player::CloseElement(int) {}

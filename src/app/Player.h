@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTimer>
+#include <QVariant>
 
 #include <cstdint>
 #include <memory>
@@ -23,6 +24,7 @@ class MediaDialogs;
 class PlaylistEditor;
 class SettingsStore;
 class Shell;
+class SkinLoader;
 
 // The ports the player works through; the program passes the real ones,
 // tests pass fakes.
@@ -58,13 +60,15 @@ public:
 
     // --- procedures whose bodies live in their subsystems ---------------------
     void PlayIt();
-    void SetDD(int field);
+    void SetDD(int field, const QVariant& vn);
     void ShowLights();
     void SetSlider(int slider);
     void LoadCover(const QString& path);
     void GetMP3Info();
     void ClearInf();
     void LoadSkin(const QString& skinName, bool importKnown);
+    void SelectSkin();
+    static QString TipText(const QString& s);
     void LoadAutoList(const QString& file);
     void MakeDayStr();
     void CloseElement(int unit);
@@ -103,6 +107,7 @@ public:
     Settings settings;
     Surface surface;
     PlaylistModel playlist; // PlNames and PlPath in one list
+    std::unique_ptr<SkinLoader> skin; // the skin loader and its tables (DigTab, SlideTab, ...)
 
     // --- state of the main window ----------------------------------------------
     int16_t TwipX = 15; // twips per pixel

@@ -7,8 +7,11 @@ using StartUp = PlayerFixture;
 
 TEST_F(StartUp, FirstStartReportsTheMissingSkinAndUsesTheDefault) {
     player->Form_Load({});
-    ASSERT_EQ(dialogs.messages.size(), 1);
+    // This program folder has no default skin either: the loader says so.
+    ASSERT_EQ(dialogs.messages.size(), 2);
     EXPECT_EQ(dialogs.messages[0], "Previously selected skin not found ()! Using default");
+    EXPECT_EQ(dialogs.messages[1], "Skin not found!\rSkinName=" + programDir.path() +
+                                       "/default.skin\rSkinPath=");
     EXPECT_EQ(player->settings.Skin, programDir.path() + "/default.skin");
     EXPECT_EQ(window.moves, 0); // no stored position: the designed place
     EXPECT_TRUE(window.visible);
@@ -27,7 +30,7 @@ TEST_F(StartUp, AStoredSkinThatExistsGivesNoMessage) {
     store.Set("Skin", "/gone/old.skin");
     MakePlayer();
     player->Form_Load({});
-    ASSERT_EQ(dialogs.messages.size(), 1);
+    ASSERT_EQ(dialogs.messages.size(), 2); // the second: no default skin in this program folder
     EXPECT_EQ(dialogs.messages[0], "Previously selected skin not found (/gone/old.skin)! Using default");
 }
 

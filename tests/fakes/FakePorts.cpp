@@ -30,6 +30,7 @@ QString FakeSettingsStore::Value(const QString& key) const {
 
 std::optional<FileDialogResult> FakeDialogs::ShowFileDialog(const FileDialogRequest& request) {
     fileRequests.push_back(request);
+    if (onFileDialog) onFileDialog(request);
     if (fileAnswers.empty()) return std::nullopt;
     auto a = fileAnswers.front();
     fileAnswers.pop_front();

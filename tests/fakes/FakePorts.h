@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -44,6 +45,8 @@ public:
     std::vector<FileDialogRequest> fileRequests;
     // Answers for the next file dialogs, in order; nullopt is a cancel. None left: cancel.
     std::deque<std::optional<FileDialogResult>> fileAnswers;
+    // Runs as each file dialog opens (to look at the player while it is open).
+    std::function<void(const FileDialogRequest&)> onFileDialog;
     std::vector<std::pair<QString, QString>> folderRequests; // title, initial folder
     std::deque<std::optional<QString>> folderAnswers;
 };

@@ -1,0 +1,80 @@
+#pragma once
+// The playback element over GStreamer: one playbin per opened medium.
+//
+// The bus is polled whenever a command runs or a property is read, so no
+// GLib main loop has to run. Each pipeline has its own bus, flushed and
+// released with it on "close", so nothing of a closed medium reaches a later
+// one.
+#include "platform/MediaElement.h"
+
+#include <QByteArray>
+
+typedef struct _GstElement GstElement;
+typedef struct _GstBus GstBus;
+typedef struct _GstMessage GstMessage;
+
+namespace velto {
+
+class GstMediaElement : public MediaElement {
+public:
+    explicit GstMediaElement(int index);
+    ~GstMediaElement() override;
+    GstMediaElement(const GstMediaElement&) = delete;
+    GstMediaElement& operator=(const GstMediaElement&) = delete;
+
+    void Command(const QString& command) override;
+    int32_t Error() override { return error_; }
+    QString ErrorMessage() override { return errorMessage_; }
+    int32_t Mode() override;
+    int32_t Position() override;
+    int32_t TrackLength() override;
+    int32_t TrackPosition() override { return 0; }
+    void SetVolume(double level) override;
+
+    // How long "open" waits for the medium to be ready.
+    static constexpr int kPrerollLimitMs = 10000;
+
+private:
+    void Open();
+    void Play();
+    void Stop();
+    void Seek();
+    void Close();
+
+    bool OpenUri(const QByteArray& uri);
+    bool Preroll();
+    bool EnsureCdTrack();
+    void Drain();
+    void Handle(GstMessage* message);
+    void Fail(int32_t code, const QString& text);
+    void Ended();
+    void SeekTo(int32_t fromMs, int32_t toMs);
+    bool Seekable();
+    int32_t QueryPosition();
+    void QueryLength();
+    void ClearResult() { error_ = kErrNone, errorMessage_.clear(); }
+
+    const int index_;
+    GstElement* pipeline_ = nullptr;
+    GstBus* bus_ = nullptr;
+    bool open_ = false;
+    bool ready_ = false; // prerolled: errors from now on end the medium
+    bool playing_ = false;
+    bool ended_ = false;
+    bool failed_ = false; // ended by an error; only "close" and "open" act
+    bool cd_ = false;
+    int16_t cdTried_ = 0; // the CD track last opened, whether or not it worked
+    int32_t lengthMs_ = 0;
+    int32_t lastPositionMs_ = 0;
+    double volume_ = 1.0;
+    int32_t error_ = kErrNone;
+    QString errorMessage_;
+};
+
+class GstMediaElementFactory : public MediaElementFactory {
+public:
+    GstMediaElementFactory();
+    std::unique_ptr<MediaElement> Create(int index) override;
+};
+
+} // namespace velto
