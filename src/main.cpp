@@ -4,6 +4,7 @@
 #include "app/Player.h"
 #include "common/PathNames.h"
 #include "platform/Clock.h"
+#include "platform/GstMediaElement.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/Shell.h"
 #include "ui/QtDialogs.h"
@@ -77,9 +78,11 @@ int main(int argc, char** argv) {
     velto::QtDialogs dialogs(&window);
     velto::SystemClock clock;
     velto::SystemShell shell;
+    velto::GstMediaElementFactory media;
     velto::Player player(velto::Ports{store, dialogs, clock, shell,
                                       velto::Folders::FromEnvironment(
-                                          QApplication::applicationDirPath())});
+                                          QApplication::applicationDirPath()),
+                                      media});
     player.AttachWindow(&window);
     window.AttachPlayer(&player);
 

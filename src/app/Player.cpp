@@ -7,6 +7,7 @@
 #include "platform/MainWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "playback/PlaybackEngine.h"
 #include "skin/SkinLoader.h"
 #include "skin/SkinRecords.h"
 #include "playlist/MediaDialogs.h"
@@ -20,7 +21,8 @@ Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
       folders(std::move(ports.folders)),
       playlistEditor_(std::make_unique<PlaylistEditor>(*this)),
-      mediaDialogs_(std::make_unique<MediaDialogs>(*this)) {
+      mediaDialogs_(std::make_unique<MediaDialogs>(*this)),
+      playback_(std::make_unique<PlaybackEngine>(*this, ports.media)) {
     Timer1.setInterval(100);
     Timer2.setInterval(200);
     QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
@@ -157,10 +159,8 @@ void Player::SetOnTop(int on) {
     if (window_) window_->SetStaysOnTop(on != 0);
 }
 
-void Player::PlayIt() {}
 void Player::SetDD(int, const QVariant&) {}
-void Player::ShowLights() {}
-void Player::SetSlider(int) {}
+void Player::LoadTagCover(const QString&, const QString&, const QString&) {}
 void Player::LoadCover(const QString&) {}
 void Player::GetMP3Info() {}
 void Player::ClearInf() {}
@@ -171,8 +171,6 @@ void Player::SelectSkin() { skin->SelectSkin(); }
 QString Player::TipText(const QString& s) { return velto::TipText(s); }
 void Player::LoadAutoList(const QString&) {}
 void Player::MakeDayStr() {}
-void Player::CloseElement(int) {}
-void Player::Timer1_Timer() {}
 void Player::Timer2_Timer() {}
 
 void Player::PlAdd() { playlistEditor_->PlAdd(); }

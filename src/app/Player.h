@@ -20,6 +20,9 @@ namespace velto {
 class Clock;
 class Dialogs;
 class MainWindow;
+class MediaElement;
+class MediaElementFactory;
+class PlaybackEngine;
 class MediaDialogs;
 class PlaylistEditor;
 class SettingsStore;
@@ -34,6 +37,7 @@ struct Ports {
     Clock& clock;
     Shell& shell;
     Folders folders;
+    MediaElementFactory& media; // makes the two playback elements
 };
 
 class Player {
@@ -62,7 +66,8 @@ public:
     void PlayIt();
     void SetDD(int field, const QVariant& vn);
     void ShowLights();
-    void SetSlider(int slider);
+    void SetSlider(int n, double v);
+    void SlideAction(int n, double v);
     void LoadCover(const QString& path);
     void GetMP3Info();
     void ClearInf();
@@ -72,6 +77,34 @@ public:
     void LoadAutoList(const QString& file);
     void MakeDayStr();
     void CloseElement(int unit);
+    void LoadTagCover(const QString& Path, const QString& Artist, const QString& Album);
+
+    // --- playback -------------------------------------------------------------
+    void StopIt();
+    void PauseIt();
+    void PlayPause();
+    void Reverse();
+    void Forward();
+    void NextTrack();
+    void PrevTrack();
+    void PlayFrom(int32_t SPos);
+    void OpenPlay();
+    void IntroToggle();
+    void StpToggle();
+    void RepeatToggle();
+    void ShuffleToggle();
+    void RptButton();
+    void SetRptB();
+    void SizeToggle();
+    void SmallToggle();
+    void VolUp();
+    void VolDown();
+    void VolStep(int16_t d);
+    void MuteToggle();
+    float GetVol();
+    void SetVol(float v);
+    MediaElement& MMControl(int unit); // element 0 or 1
+    PlaybackEngine& Playback() { return *playback_; }
 
     // --- playlist -----------------------------------------------------------------
     void PlAdd();
@@ -124,6 +157,11 @@ public:
     int16_t SlideFlag = 0, DragFlag = 0;
     int16_t ScrollStart = 1;
     QString AddName, AddPath, AddTitle; // the item handed to PlAdd
+    // ID3v1 fields of the last MPEG track started.
+    struct TagFields {
+        QString Title, Artist, Album, Year, Comment;
+        int Track = 0, Genre = 0;
+    } TagInfo;
     QString Prg = kPrg, Sect = kSect;
 
 private:
@@ -136,6 +174,7 @@ private:
     std::unique_ptr<PlaylistEditor> playlistEditor_;
     std::unique_ptr<MediaDialogs> mediaDialogs_;
     bool unloaded_ = false;
+    std::unique_ptr<PlaybackEngine> playback_;
 };
 
 } // namespace velto

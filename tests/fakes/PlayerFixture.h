@@ -1,6 +1,7 @@
 #pragma once
 // A Player on fake ports, with temporary program and user folders.
 #include "app/Player.h"
+#include "fakes/FakeMediaElement.h"
 #include "fakes/FakePorts.h"
 #include "support/TestFiles.h"
 
@@ -18,7 +19,7 @@ protected:
     void MakePlayer() {
         player.reset();
         player = std::make_unique<Player>(
-            Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()}});
+            Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()}, media});
         player->AttachWindow(&window);
     }
 
@@ -28,6 +29,7 @@ protected:
     FakeDialogs dialogs;
     FakeClock clock;
     FakeShell shell;
+    FakeMediaWorld media;
     FakeMainWindow window;
     std::unique_ptr<Player> player;
 };

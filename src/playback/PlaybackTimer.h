@@ -1,0 +1,36 @@
+#pragma once
+// The 100 ms playback tick: time display, position slider, intro, A-B
+// repeat, and the advance to the next track, overlapping on the other element.
+#include <QString>
+
+#include <functional>
+
+namespace velto {
+
+class PlaybackEngine;
+class Player;
+
+class PlaybackTimer {
+public:
+    PlaybackTimer(Player& player, PlaybackEngine& engine);
+
+    void Tick();
+    void Advance();
+    // The time text is rewritten on the next tick even when it is unchanged.
+    void ForgetTimeText() { shownText_.clear(); }
+
+    static constexpr int kIntervalMs = 100;
+
+    // Numbers in [0, 1) for shuffle; seeded once per run. Tests put their own.
+    std::function<double()> random;
+
+private:
+    void ShowTime(int32_t ms, bool remaining);
+    bool AskLengthAgain();
+
+    Player& p_;
+    PlaybackEngine& e_;
+    QString shownText_;
+};
+
+} // namespace velto

@@ -1,0 +1,48 @@
+#include "playback/Sliders.h"
+
+#include "common/Numbers.h"
+#include "skin/SkinState.h"
+#include "skin/Surface.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velto {
+
+namespace {
+
+int16_t Clamp16(double v) {
+    return static_cast<int16_t>(std::clamp(v, double(INT16_MIN), double(INT16_MAX)));
+}
+
+} // namespace
+
+bool PlaceKnob(int n, double v, SliderTable& table, SliderElement& knob) {
+    if (n < 1 || n > 4 || !std::isfinite(v)) return false;
+    const bool vertical = table.h != 0;
+    if (n == 4) {
+        const int16_t size = vertical ? Clamp16(table.h - std::floor(v * table.h))
+                                      : Clamp16(std::floor(v * table.w));
+        const int now = vertical ? knob.rect.height() : knob.rect.width();
+        if (size == table.pos && size == now) return false;
+        table.pos = size;
+        if (vertical)
+            knob.rect.setHeight(size);
+        else
+            knob.rect.setWidth(size);
+        return true;
+    }
+    const double exact = vertical ? table.y + table.h - v * table.h : table.x + v * table.w;
+    const int16_t p = ToInt16(exact).value_or(Clamp16(exact));
+    const int now = vertical ? knob.rect.top() : knob.rect.left();
+    if (p == table.pos && p == now) return false;
+    table.pos = p;
+    if (vertical)
+        knob.rect.moveTop(p);
+    else
+        knob.rect.moveLeft(p);
+    knob.knobPos = knob.rect.topLeft();
+    return true;
+}
+
+} // namespace velto

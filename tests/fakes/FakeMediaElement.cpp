@@ -1,0 +1,124 @@
+#include "fakes/FakeMediaElement.h"
+
+#include <algorithm>
+
+namespace velto::test {
+
+std::unique_ptr<MediaElement> FakeMediaWorld::Create(int index) {
+    auto made = std::make_unique<FakeMediaElement>(*this, index);
+    element[static_cast<size_t>(index)] = made.get();
+    return made;
+}
+
+void FakeMediaElement::Log(const QString& text) {
+    world_.log << QString::number(index_) + QStringLiteral(":") + text;
+}
+
+int32_t FakeMediaElement::EndMs() const {
+    const int32_t length = medium_.lengthMs;
+    return to_ >= 0 ? std::min(to_ + 1, length) : length;
+}
+
+// Moves the position on by the media clock; the end, or a scripted failure,
+// stops the element with its position at the length.
+void FakeMediaElement::Update() {
+    if (!open_ || !playing_) return;
+    const int64_t now = world_.nowMs;
+    const int64_t pos = baseMs_ + (now - baseClock_);
+    baseClock_ = now;
+    baseMs_ = static_cast<int32_t>(pos);
+    const bool failed = medium_.failAtMs >= 0 && pos >= medium_.failAtMs;
+    if (failed || (!medium_.lengthUnknown && pos >= EndMs())) {
+        if (failed) error_ = kErrGeneral;
+        if (medium_.lengthUnknown) {
+            medium_.lengthUnknown = false;
+            medium_.lengthMs = baseMs_;
+        }
+        baseMs_ = medium_.lengthMs;
+        playing_ = false;
+        ended_ = true;
+    }
+}
+
+void FakeMediaElement::Command(const QString& command) {
+    Update();
+    const QString c = command.toLower();
+    if (c == QLatin1String("open")) {
+        open_ = playing_ = ended_ = false;
+        error_ = 0;
+        errorMessage_.clear();
+        const bool cd = DeviceType == kDevCdAudio;
+        Log(QStringLiteral("open ") + DeviceType + QStringLiteral(" ") + FileName);
+        if (world_.noDevice.contains(DeviceType)) {
+            error_ = kErrNoDevice;
+            errorMessage_ = QStringLiteral("No device for ") + DeviceType;
+        } else if (!cd) {
+            medium_ = world_.media.value(FileName, world_.fallback);
+            error_ = medium_.openError;
+            errorMessage_ = medium_.errorMessage;
+        }
+        open_ = error_ == 0;
+        openName_ = open_ ? FileName : QString();
+        baseMs_ = 0;
+        to_ = -1;
+    } else if (c == QLatin1String("close")) {
+        Log(QStringLiteral("close"));
+        open_ = playing_ = ended_ = false;
+        openName_.clear();
+    } else if (c == QLatin1String("play")) {
+        Log(command + QStringLiteral(" from=") + QString::number(From) + QStringLiteral(" to=") +
+            QString::number(To));
+        if (open_) {
+            plays.emplace_back(From, To);
+            if (From >= 0) {
+                baseMs_ = From;
+                ended_ = false;
+            }
+            if (To >= 0) to_ = To;
+            if (!ended_) playing_ = true;
+            baseClock_ = world_.nowMs;
+        }
+    } else if (c == QLatin1String("stop")) {
+        Log(QStringLiteral("stop"));
+        playing_ = false;
+    } else if (c == QLatin1String("seek")) {
+        Log(QStringLiteral("seek from=") + QString::number(From));
+        playing_ = false;
+        if (open_) {
+            baseMs_ = std::max(From, 0);
+            ended_ = false;
+        }
+    }
+    From = To = -1;
+    Wait = false;
+}
+
+int32_t FakeMediaElement::Mode() {
+    Update();
+    if (!open_) return kModeNotOpen;
+    return playing_ ? kModePlaying : kModeStopped;
+}
+
+int32_t FakeMediaElement::Position() {
+    world_.nowMs += world_.advancePerRead;
+    Update();
+    return open_ ? baseMs_ : 0;
+}
+
+int32_t FakeMediaElement::TrackLength() {
+    Update();
+    if (!open_) return 0;
+    if (DeviceType == kDevCdAudio) {
+        const FakeMedium track =
+            world_.media.value(QStringLiteral("cdda://") + QString::number(Track), FakeMedium{});
+        if (openName_ != QStringLiteral("cdda://") + QString::number(Track)) {
+            medium_ = track;
+            openName_ = QStringLiteral("cdda://") + QString::number(Track);
+            error_ = track.openError;
+            errorMessage_ = track.errorMessage;
+        }
+    }
+    return medium_.lengthUnknown ? 0 : medium_.lengthMs;
+}
+
+} // namespace velto::test

@@ -1,0 +1,82 @@
+// The player on the real elements: continuous playback with overlap on
+// alternating elements, and a CD track where there is no disc.
+#include "app/Player.h"
+#include "fakes/FakePorts.h"
+#include "gst/GstTestMedia.h"
+#include "platform/GstMediaElement.h"
+#include "support/TestFiles.h"
+
+#include <gtest/gtest.h>
+
+using namespace velto;
+using namespace velto::test;
+
+namespace {
+
+class RealPlayback : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        if (qEnvironmentVariableIsEmpty("VELTO_AUDIO_SINK"))
+            qputenv("VELTO_AUDIO_SINK", "fakesink sync=true");
+        qputenv("VELTO_VIDEO_SINK", "fakesink");
+    }
+    // Ticks the playback timer (at most for `limitMs` of real time) until `done`.
+    bool TickUntil(const std::function<bool()>& done, int limitMs = 15000) {
+        return WaitUntil(
+            [&] {
+                player.Timer1_Timer();
+                return done();
+            },
+            limitMs);
+    }
+
+    TempDir dir, user;
+    FakeSettingsStore store;
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeShell shell;
+    GstMediaElementFactory media;
+    Player player{Ports{store, dialogs, clock, shell, Folders{dir.path(), user.path()}, media}};
+};
+
+TEST_F(RealPlayback, TracksFollowEachOtherOverlappingOnTheOtherElement) {
+    player.settings.PBOverlap = 400;
+    player.playlist.Append({{"one", dir.write("one.wav", WavTone(1200))},
+                            {"two", dir.write("two.wav", WavTone(1200, 22050))}});
+    player.PlayIt();
+    ASSERT_EQ(player.Playing, -1);
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
+    EXPECT_NEAR(player.SongLen, 1200, 50);
+    ASSERT_TRUE(TickUntil([&] { return player.TNum == 2; }));
+    EXPECT_EQ(player.PlayUnit, 1);
+    // The first track's tail and the second track play together for a moment.
+    EXPECT_EQ(player.MMControl(0).Mode(), kModePlaying);
+    EXPECT_EQ(player.MMControl(1).Mode(), kModePlaying);
+    ASSERT_TRUE(TickUntil([&] { return player.TNum == 1; }));
+    EXPECT_EQ(player.PlayUnit, 0);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    player.StopIt();
+    EXPECT_NE(player.MMControl(0).Mode(), kModePlaying);
+}
+
+TEST_F(RealPlayback, AnUnreadableFileIsReportedWithTheFormatHint) {
+    QByteArray junk(30000, '\x5a');
+    player.playlist.Append({{"junk", dir.write("junk.mp3", junk)}});
+    player.PlayIt();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("MCI Device: ActiveMovie\r\r"));
+    EXPECT_TRUE(dialogs.messages[0].endsWith(
+        "\r\rUnknown file format, corrupt file, or un-supported variation of known format."));
+    EXPECT_EQ(player.Dev, "");
+}
+
+TEST_F(RealPlayback, ACdTrackWithoutADiscIsReportedNotPlayed) {
+    player.playlist.Append({{"cd", "cdda://1"}});
+    player.PlayIt();
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("MCI Device: cdaudio\r\r"));
+    EXPECT_EQ(player.Dev, "");
+    EXPECT_FALSE(player.Timer1.isActive());
+}
+
+} // namespace
