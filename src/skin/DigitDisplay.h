@@ -1,0 +1,34 @@
+#pragma once
+// The digit fields: formatting a value for a field's count, scrolling a long
+// title, and laying out the glyphs cut from the resource picture.
+#include "skin/Surface.h"
+
+#include <QString>
+#include <QTime>
+#include <QVariant>
+
+#include <cstdint>
+#include <vector>
+
+namespace velto {
+
+struct DigitTable;
+
+struct DigitText {
+    QString text;
+    int leadingZeroMode = 0; // below 1: zeros are blanked (style 0); -1: only the first
+    bool setsClockSuffix = false;
+    QString clockSuffix; // text field 9: the AM/PM marker, or blanks in 24-hour form
+};
+
+// The text a field of `count` shows for vn; `now` and `timeFmt` serve the clock (count 8).
+DigitText FormatDigits(int16_t count, const QVariant& vn, const QTime& now, int16_t timeFmt);
+
+// Scrolls a text longer than `count` one step per call; ScrollStart is 1-based.
+QString ScrollText(const QString& s, int16_t count, int16_t& ScrollStart);
+
+// The glyph copies that show s in a field whose top-left is `origin`.
+std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& tab, QPoint origin, const QString& s,
+                                    int leadingZeroMode);
+
+} // namespace velto

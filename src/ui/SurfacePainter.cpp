@@ -1,0 +1,175 @@
+#include "ui/SurfacePainter.h"
+
+#include "skin/Surface.h"
+
+#include <QFont>
+#include <QPainter>
+
+namespace velto {
+
+namespace {
+
+void paintLight(QPainter& p, const LightElement& light) {
+    const QRectF r = light.rect;
+    const qreal side = std::min(r.width(), r.height());
+    const QRectF square(r.center().x() - side / 2, r.center().y() - side / 2, side, side);
+    p.setPen(Qt::NoPen);
+    p.setBrush(light.color);
+    switch (light.shape) {
+    case LightShape::Rectangle: p.drawRect(r); break;
+    case LightShape::Square: p.drawRect(square); break;
+    case LightShape::Oval: p.drawEllipse(r); break;
+    case LightShape::Circle: p.drawEllipse(square); break;
+    case LightShape::RoundedRectangle:
+        p.drawRoundedRect(r, side / 4, side / 4);
+        break;
+    case LightShape::RoundedSquare: p.drawRoundedRect(square, side / 4, side / 4); break;
+    }
+}
+
+QFont fieldFont(const QString& name, int pointSize) {
+    QFont font(name.isEmpty() ? QStringLiteral("DejaVu Sans") : name);
+    font.setPointSize(pointSize > 0 ? pointSize : 8);
+    font.setBold(false);
+    return font;
+}
+
+void paintTextField(QPainter& p, const TextFieldElement& field) {
+    if (field.caption.isEmpty()) return;
+    p.setFont(fieldFont(field.fontName, field.fontSize));
+    p.setPen(field.color);
+    const int flags = Qt::AlignTop | Qt::TextSingleLine |
+                      (field.rightAligned ? Qt::AlignRight : Qt::AlignLeft);
+    p.save();
+    p.setClipRect(field.rect);
+    p.drawText(field.rect, flags, field.caption);
+    p.restore();
+}
+
+void paintBox(QPainter& p, const QRect& r, bool opaque, bool border) {
+    if (opaque) p.fillRect(r, QColor(255, 255, 255, 160));
+    if (border) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(0, 0, -1, -1));
+    }
+}
+
+} // namespace
+
+void PaintSurface(QPainter& p, const Surface& s, const DesignAids& aids, int hoveredButton) {
+    if (!s.face.isNull()) p.drawImage(QPoint(0, 0), s.face);
+
+    for (size_t n = 1; n < s.Dig.size(); ++n) {
+        const DigitFieldElement& dig = s.Dig[n];
+        if (!dig.visible) continue;
+        for (const GlyphBlit& g : dig.glyphs) p.drawImage(g.target, s.ResBmp, g.source);
+    }
+
+    if (s.iCover.visible && !s.iCover.picture.isNull()) {
+        p.save();
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.drawImage(s.iCover.rect, s.iCover.picture);
+        p.restore();
+    }
+
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    for (size_t n = 1; n < s.Ind.size(); ++n) {
+        if (s.Ind[n].visible) paintLight(p, s.Ind[n]);
+    }
+    p.restore();
+
+    for (size_t n = 1; n < s.iSlider.size(); ++n) {
+        const SliderElement& knob = s.iSlider[n];
+        if (!knob.visible || knob.rect.isEmpty()) continue;
+        p.drawImage(knob.rect.topLeft(), s.ResBmp, QRect(knob.knobFace, knob.rect.size()));
+    }
+
+    for (size_t n = 1; n < s.Lbl.size(); ++n) {
+        const TextFieldElement& field = s.Lbl[n];
+        if (!field.visible) continue;
+        if (aids.opaqueBoxes) paintBox(p, field.rect, true, false);
+        paintTextField(p, field);
+    }
+
+    if (s.TmpBtn.visible) p.drawImage(s.TmpBtn.rect.topLeft(), s.ResBmp, s.TmpBtn.source);
+
+    for (size_t n = 1; n < s.Btn.size(); ++n) {
+        const ButtonElement& b = s.Btn[n];
+        if (!b.visible) continue;
+        const bool outlined = aids.borders || static_cast<int>(n) == hoveredButton;
+        if (aids.opaqueBoxes || outlined) paintBox(p, b.rect, aids.opaqueBoxes, outlined);
+    }
+}
+
+namespace {
+
+void addIf(QRegion& region, bool differs, const QRect& a, const QRect& b) {
+    if (!differs) return;
+    region += a;
+    region += b;
+}
+
+bool sameBase(const SurfaceElement& a, const SurfaceElement& b) {
+    return a.rect == b.rect && a.visible == b.visible;
+}
+
+} // namespace
+
+QRegion ChangedArea(const Surface& a, const Surface& b) {
+    const QRect all(QPoint(0, 0), b.windowPixels.expandedTo(a.windowPixels));
+    if (a.face.cacheKey() != b.face.cacheKey() || a.ResBmp.cacheKey() != b.ResBmp.cacheKey() ||
+        a.windowPixels != b.windowPixels)
+        return all;
+    QRegion r;
+    for (size_t n = 1; n < a.Dig.size(); ++n) {
+        const auto& x = a.Dig[n];
+        const auto& y = b.Dig[n];
+        bool differs = !sameBase(x, y) || x.glyphs.size() != y.glyphs.size();
+        for (size_t i = 0; !differs && i < x.glyphs.size(); ++i)
+            differs = x.glyphs[i].source != y.glyphs[i].source ||
+                      x.glyphs[i].target != y.glyphs[i].target;
+        if (differs) {
+            for (const auto& g : x.glyphs) r += QRect(g.target, g.source.size());
+            for (const auto& g : y.glyphs) r += QRect(g.target, g.source.size());
+            r += x.rect;
+            r += y.rect;
+        }
+    }
+    addIf(r,
+          !sameBase(a.iCover, b.iCover) || a.iCover.picture.cacheKey() != b.iCover.picture.cacheKey(),
+          a.iCover.rect, b.iCover.rect);
+    for (size_t n = 1; n < a.Ind.size(); ++n) {
+        const auto& x = a.Ind[n];
+        const auto& y = b.Ind[n];
+        addIf(r, !sameBase(x, y) || x.color != y.color || x.shape != y.shape, x.rect, y.rect);
+    }
+    for (size_t n = 1; n < a.iSlider.size(); ++n) {
+        const auto& x = a.iSlider[n];
+        const auto& y = b.iSlider[n];
+        addIf(r, !sameBase(x, y) || x.knobFace != y.knobFace, x.rect, y.rect);
+    }
+    for (size_t n = 1; n < a.Lbl.size(); ++n) {
+        const auto& x = a.Lbl[n];
+        const auto& y = b.Lbl[n];
+        addIf(r,
+              !sameBase(x, y) || x.caption != y.caption || x.color != y.color ||
+                  x.fontName != y.fontName || x.fontSize != y.fontSize ||
+                  x.rightAligned != y.rightAligned,
+              x.rect, y.rect);
+    }
+    addIf(r, !sameBase(a.TmpBtn, b.TmpBtn) || a.TmpBtn.source != b.TmpBtn.source, a.TmpBtn.rect,
+          b.TmpBtn.rect);
+    for (size_t n = 1; n < a.Btn.size(); ++n) addIf(r, !sameBase(a.Btn[n], b.Btn[n]), a.Btn[n].rect, b.Btn[n].rect);
+    return r;
+}
+
+QRegion OutlineRegion(const Surface& s) {
+    // Even-odd across polygons: a point is inside when an odd number of them hold it.
+    QRegion region;
+    for (const QPolygon& poly : s.outline) region ^= QRegion(poly, Qt::OddEvenFill);
+    return region;
+}
+
+} // namespace velto

@@ -1,0 +1,28 @@
+#pragma once
+// Paints a Surface: the face, digit glyphs, cover, lights, slider knobs, text
+// fields and the pressed face, in that order. Painting never changes it.
+#include <QRegion>
+
+class QPainter;
+
+namespace velto {
+
+struct Surface;
+
+// Design aids typed on the window: show the hot areas and text fields.
+struct DesignAids {
+    bool opaqueBoxes = false; // hot areas and text fields drawn as boxes
+    bool borders = false;     // hot areas outlined
+};
+
+void PaintSurface(QPainter& painter, const Surface& surface, const DesignAids& aids = {},
+                  int hoveredButton = 0);
+
+// The window area that differs between two states of a surface; everything
+// when the pictures changed.
+QRegion ChangedArea(const Surface& before, const Surface& after);
+
+// The window's outline as one even-odd region; empty for a rectangular window.
+QRegion OutlineRegion(const Surface& surface);
+
+} // namespace velto
