@@ -9,6 +9,7 @@
 #include "platform/Shell.h"
 #include "playback/PlaybackEngine.h"
 #include "skin/SkinLoader.h"
+#include "skin/WindowInput.h"
 #include "skin/SkinRecords.h"
 #include "playlist/MediaDialogs.h"
 #include "playlist/PlaylistEditor.h"
@@ -28,6 +29,7 @@ Player::Player(Ports ports)
     QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
     QObject::connect(&Timer2, &QTimer::timeout, [this] { Timer2_Timer(); });
     skin = std::make_unique<SkinLoader>(*this);
+    input = std::make_unique<WindowInput>(*this);
 }
 
 Player::~Player() = default;
@@ -143,6 +145,8 @@ void Player::Quit() {
 }
 
 void Player::ShowPrefs() {}
+void Player::ShowInfo() {}
+void Player::AlbumToggle() {}
 
 void Player::ShowMixer() {
     for (const QString& name : {QStringLiteral("pavucontrol"), QStringLiteral("pavucontrol-qt")}) {
@@ -159,11 +163,9 @@ void Player::SetOnTop(int on) {
     if (window_) window_->SetStaysOnTop(on != 0);
 }
 
-void Player::SetDD(int, const QVariant&) {}
 void Player::LoadTagCover(const QString&, const QString&, const QString&) {}
 void Player::LoadCover(const QString&) {}
 void Player::GetMP3Info() {}
-void Player::ClearInf() {}
 void Player::LoadSkin(const QString& skinName, bool importKnown) {
     skin->LoadSkin(skinName, importKnown);
 }
@@ -171,7 +173,6 @@ void Player::SelectSkin() { skin->SelectSkin(); }
 QString Player::TipText(const QString& s) { return velto::TipText(s); }
 void Player::LoadAutoList(const QString&) {}
 void Player::MakeDayStr() {}
-void Player::Timer2_Timer() {}
 
 void Player::PlAdd() { playlistEditor_->PlAdd(); }
 void Player::PlRead(const QString& file) { playlistEditor_->PlRead(file); }

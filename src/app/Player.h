@@ -28,6 +28,7 @@ class PlaylistEditor;
 class SettingsStore;
 class Shell;
 class SkinLoader;
+class WindowInput;
 
 // The ports the player works through; the program passes the real ones,
 // tests pass fakes.
@@ -60,6 +61,14 @@ public:
     void ShowPrefs();
     void ShowMixer();
     void ShowVisSelect();
+    // The action of button number Index; numbers without one do nothing.
+    void DoIt(int16_t Index);
+    // Hides the window where a tray icon can bring it back, else minimises it.
+    void HideMain();
+    void ShowInfo();
+    void AlbumToggle();
+    // Files dropped from a file manager, in the order of the drag source.
+    void AddDropped(const QStringList& paths);
     void SetOnTop(int on);
 
     // --- procedures whose bodies live in their subsystems ---------------------
@@ -71,6 +80,8 @@ public:
     void LoadCover(const QString& path);
     void GetMP3Info();
     void ClearInf();
+    // Redraws the six digit fields and the clock text from the current state.
+    void Form_Paint();
     void LoadSkin(const QString& skinName, bool importKnown);
     void SelectSkin();
     static QString TipText(const QString& s);
@@ -141,6 +152,7 @@ public:
     Surface surface;
     PlaylistModel playlist; // PlNames and PlPath in one list
     std::unique_ptr<SkinLoader> skin; // the skin loader and its tables (DigTab, SlideTab, ...)
+    std::unique_ptr<WindowInput> input; // mouse and keys on the skinned window
 
     // --- state of the main window ----------------------------------------------
     int16_t TwipX = 15; // twips per pixel
@@ -174,6 +186,7 @@ private:
     std::unique_ptr<PlaylistEditor> playlistEditor_;
     std::unique_ptr<MediaDialogs> mediaDialogs_;
     bool unloaded_ = false;
+    QString lastMinute_; // the clock minute whose step has run
     std::unique_ptr<PlaybackEngine> playback_;
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 // What the player asks of its main window; the widget implements it, tests fake it.
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 namespace velto {
@@ -24,6 +25,10 @@ public:
     virtual void RequestQuit() = 0;
     // The surface changed: repaint.
     virtual void SurfaceChanged() = 0;
+    // The screen area not covered by panels, in pixels.
+    virtual QRect WorkArea() const = 0;
+    // The player's command menu at a screen position in pixels.
+    virtual void ShowPopupMenu(QPoint screenPixels) = 0;
 };
 
 } // namespace velto

@@ -28,11 +28,24 @@ QString hhmmss(int seconds) {
         .arg(seconds % 60, 2, 10, QChar(u'0'));
 }
 
+// A text that is not a number keeps its letters through a number format.
+bool isText(const QVariant& vn) {
+    if (vn.typeId() != QMetaType::QString) return false;
+    bool ok = false;
+    vn.toString().trimmed().toDouble(&ok);
+    return !ok;
+}
+
 } // namespace
 
 DigitText FormatDigits(int16_t c, const QVariant& vn, const QTime& now, int16_t timeFmt) {
     DigitText out;
-    if (c >= 1 && c <= 6) {
+    if (c >= 1 && c <= 7 && isText(vn)) {
+        out.text = vn.toString();
+    } else if (c > 9) {
+        // Wide fields show text, such as the title.
+        out.text = vn.toString();
+    } else if (c >= 1 && c <= 6) {
         out.text = zeros(number(vn), c);
     } else if (c == 7) {
         const double v = std::round(number(vn) * 10.0) / 10.0;

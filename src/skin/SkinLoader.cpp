@@ -202,16 +202,8 @@ void SkinLoader::HideElements() {
 
 void SkinLoader::Redisplay() {
     // The window's display redraw, then the lights.
-    Player& p = player_;
-    const Surface& s = p.surface;
-    p.SetDD(1, QVariant(p.Elapsed / 1000));
-    p.SetDD(2, QVariant(int(p.TNum)));
-    p.SetDD(3, QVariant(0));
-    p.SetDD(4, QVariant(TextToInt32(s.Lbl[10].caption)));
-    p.SetDD(5, QVariant(TextToInt32(s.Lbl[11].caption)));
-    p.SetDD(6, QVariant(p.SongName));
-    p.surface.Lbl[3].caption = p.clock.Now().toString(QStringLiteral("hh:mm"));
-    p.ShowLights();
+    player_.Form_Paint();
+    player_.ShowLights();
 }
 
 void SkinLoader::SelectSkin() {

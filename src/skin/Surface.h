@@ -25,6 +25,8 @@ struct SurfaceElement {
 
 struct ButtonElement : SurfaceElement {
     QPoint pressedFace; // where its pressed face sits in the resource picture
+    bool border = false; // outlined: hover, or the design aid
+    bool opaque = false; // drawn as a box: the design aid
 };
 
 struct TextFieldElement : SurfaceElement {
@@ -33,6 +35,7 @@ struct TextFieldElement : SurfaceElement {
     QString fontName;
     int fontSize = 8;
     bool rightAligned = false;
+    bool opaque = false; // drawn as a box: the design aid
 };
 
 enum class LightShape { Rectangle = 0, Square, Oval, Circle, RoundedRectangle, RoundedSquare };

@@ -34,7 +34,10 @@ std::optional<FileDialogResult> QtDialogs::ShowFileDialog(const FileDialogReques
 }
 
 void QtDialogs::Message(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velto"), text, QMessageBox::Ok, parent_);
+    // Messages break their lines with CR, alone or before LF.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velto"), shown, QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

@@ -57,7 +57,7 @@ void paintBox(QPainter& p, const QRect& r, bool opaque, bool border) {
 
 } // namespace
 
-void PaintSurface(QPainter& p, const Surface& s, const DesignAids& aids, int hoveredButton) {
+void PaintSurface(QPainter& p, const Surface& s) {
     if (!s.face.isNull()) p.drawImage(QPoint(0, 0), s.face);
 
     for (size_t n = 1; n < s.Dig.size(); ++n) {
@@ -89,7 +89,7 @@ void PaintSurface(QPainter& p, const Surface& s, const DesignAids& aids, int hov
     for (size_t n = 1; n < s.Lbl.size(); ++n) {
         const TextFieldElement& field = s.Lbl[n];
         if (!field.visible) continue;
-        if (aids.opaqueBoxes) paintBox(p, field.rect, true, false);
+        if (field.opaque) paintBox(p, field.rect, true, false);
         paintTextField(p, field);
     }
 
@@ -98,8 +98,7 @@ void PaintSurface(QPainter& p, const Surface& s, const DesignAids& aids, int hov
     for (size_t n = 1; n < s.Btn.size(); ++n) {
         const ButtonElement& b = s.Btn[n];
         if (!b.visible) continue;
-        const bool outlined = aids.borders || static_cast<int>(n) == hoveredButton;
-        if (aids.opaqueBoxes || outlined) paintBox(p, b.rect, aids.opaqueBoxes, outlined);
+        if (b.opaque || b.border) paintBox(p, b.rect, b.opaque, b.border);
     }
 }
 
@@ -156,12 +155,16 @@ QRegion ChangedArea(const Surface& a, const Surface& b) {
         addIf(r,
               !sameBase(x, y) || x.caption != y.caption || x.color != y.color ||
                   x.fontName != y.fontName || x.fontSize != y.fontSize ||
-                  x.rightAligned != y.rightAligned,
+                  x.rightAligned != y.rightAligned || x.opaque != y.opaque,
               x.rect, y.rect);
     }
     addIf(r, !sameBase(a.TmpBtn, b.TmpBtn) || a.TmpBtn.source != b.TmpBtn.source, a.TmpBtn.rect,
           b.TmpBtn.rect);
-    for (size_t n = 1; n < a.Btn.size(); ++n) addIf(r, !sameBase(a.Btn[n], b.Btn[n]), a.Btn[n].rect, b.Btn[n].rect);
+    for (size_t n = 1; n < a.Btn.size(); ++n) {
+        const auto& x = a.Btn[n];
+        const auto& y = b.Btn[n];
+        addIf(r, !sameBase(x, y) || x.border != y.border || x.opaque != y.opaque, x.rect, y.rect);
+    }
     return r;
 }
 

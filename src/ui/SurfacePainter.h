@@ -9,14 +9,7 @@ namespace velto {
 
 struct Surface;
 
-// Design aids typed on the window: show the hot areas and text fields.
-struct DesignAids {
-    bool opaqueBoxes = false; // hot areas and text fields drawn as boxes
-    bool borders = false;     // hot areas outlined
-};
-
-void PaintSurface(QPainter& painter, const Surface& surface, const DesignAids& aids = {},
-                  int hoveredButton = 0);
+void PaintSurface(QPainter& painter, const Surface& surface);
 
 // The window area that differs between two states of a surface; everything
 // when the pictures changed.

@@ -1,16 +1,67 @@
 #include "ui/frmDromel.h"
 
 #include "app/Player.h"
+#include "app/PopupMenu.h"
+#include "skin/WindowInput.h"
+#include "ui/PlaylistView.h"
+#include "ui/SurfacePainter.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPainter>
+#include <QScreen>
+#include <QToolTip>
 
 namespace velto {
 
 frmDromel::frmDromel(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Velto"));
-    setFixedSize(275, 116);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAcceptDrops(true);
+    setMouseTracking(true); // hover over buttons
+    setFocusPolicy(Qt::StrongFocus);
+    setFixedSize(shown_.windowPixels);
+    list_ = new PlaylistView(this);
+    list_->hide();
+}
+
+void frmDromel::AttachPlayer(Player* player) {
+    player_ = player;
+    list_->setModel(&player->playlist);
+    list_->onCharacter = [this](int keyAscii) { return KeyPress(keyAscii); };
+    list_->onDelete = [this] {
+        player_->playlist.SetSelection(list_->currentIndex().row());
+        player_->PlNames_KeyDown(46, 0);
+    };
+    list_->onDrop = [this](const QStringList& paths) { player_->AddDropped(paths); };
+    connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
+        player_->playlist.SetSelection(index.row());
+        player_->PlNames_DblClick();
+    });
+    connect(list_->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                player_->playlist.SetSelection(current.isValid() ? current.row() : -1);
+            });
+    connect(&player->playlist, &PlaylistModel::selectionChanged, this,
+            [this](int row) { SyncSelection(row); });
+}
+
+void frmDromel::SyncSelection(int row) {
+    const QModelIndex current = list_->currentIndex();
+    if (row < 0) {
+        if (current.isValid()) list_->selectionModel()->clear();
+        return;
+    }
+    if (current.row() == row) return;
+    const QModelIndex index = player_->playlist.index(row);
+    list_->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    list_->scrollTo(index);
+}
+
+void frmDromel::Resize(QSize pixels) {
+    if (pixels.isValid() && !pixels.isEmpty()) setFixedSize(pixels);
 }
 
 void frmDromel::SetStaysOnTop(bool on) {
@@ -23,15 +74,75 @@ void frmDromel::SetStaysOnTop(bool on) {
 
 void frmDromel::RequestQuit() { QApplication::quit(); }
 
+QRect frmDromel::WorkArea() const {
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    return s ? s->availableGeometry() : QRect();
+}
+
+void frmDromel::ShowPopupMenu(QPoint screenPixels) {
+    QMenu menu(this);
+    for (const PopupMenuItem& item : kPopupMenu) {
+        const int code = item.code;
+        menu.addAction(QString::fromUtf8(item.caption),
+                       [this, code] { player_->DoIt(static_cast<int16_t>(code)); });
+    }
+    menu.exec(screenPixels);
+}
+
+void frmDromel::SurfaceChanged() {
+    if (!player_) return;
+    const Surface& now = player_->surface;
+    if (now.windowPixels != size() && now.windowPixels.isValid()) Resize(now.windowPixels);
+    const bool outlineChanged = now.outline != shown_.outline;
+    const bool listChanged = now.PlNames.rect != shown_.PlNames.rect ||
+                             now.PlNames.visible != shown_.PlNames.visible ||
+                             now.PlNames.textColor != shown_.PlNames.textColor ||
+                             now.PlNames.background != shown_.PlNames.background ||
+                             now.PlNames.fontName != shown_.PlNames.fontName ||
+                             now.PlNames.fontSize != shown_.PlNames.fontSize ||
+                             now.PlNames.toolTip != shown_.PlNames.toolTip;
+    const QRegion changed = ChangedArea(shown_, now);
+    shown_ = now;
+    if (outlineChanged) {
+        const QRegion outline = OutlineRegion(now);
+        if (outline.isEmpty()) clearMask();
+        else setMask(outline);
+        outlineShown_ = !outline.isEmpty();
+    }
+    if (listChanged) SyncListView();
+    if (!changed.isEmpty()) update(changed);
+}
+
+void frmDromel::SyncListView() {
+    const PlaylistArea& area = shown_.PlNames;
+    list_->setGeometry(area.rect);
+    QPalette pal = list_->palette();
+    pal.setColor(QPalette::Base, area.background);
+    pal.setColor(QPalette::Window, area.background);
+    pal.setColor(QPalette::Text, area.textColor);
+    list_->setPalette(pal);
+    QFont font(area.fontName.isEmpty() ? QStringLiteral("DejaVu Sans") : area.fontName);
+    font.setPointSize(area.fontSize > 0 ? area.fontSize : 8);
+    font.setBold(false);
+    list_->setFont(font);
+    list_->setToolTip(area.toolTip);
+    list_->setVisible(area.visible);
+}
+
 void frmDromel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (player_ && !player_->surface.face.isNull()) {
-        p.drawImage(0, 0, player_->surface.face);
-        return;
+    if (!player_ || shown_.face.isNull()) {
+        p.fillRect(rect(), QColor(0x20, 0x24, 0x2c));
+        if (!player_) return;
     }
-    p.fillRect(rect(), QColor(0x20, 0x24, 0x2c));
-    p.setPen(QColor(0xd0, 0xd8, 0xe0));
-    p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Velto"));
+    // Paints what was last taken from the player; painting changes nothing.
+    PaintSurface(p, shown_);
+}
+
+void frmDromel::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // The displays are redrawn when the window is shown, never while painting.
+    if (player_) player_->Form_Paint();
 }
 
 void frmDromel::closeEvent(QCloseEvent* event) {
@@ -40,9 +151,155 @@ void frmDromel::closeEvent(QCloseEvent* event) {
     else RequestQuit();
 }
 
+int frmDromel::ButtonAt(QPoint pos) const {
+    for (int n = static_cast<int>(shown_.Btn.size()) - 1; n >= 1; --n) {
+        const ButtonElement& b = shown_.Btn[static_cast<size_t>(n)];
+        if (b.visible && b.rect.contains(pos)) return n;
+    }
+    return 0;
+}
+
+int frmDromel::TextFieldAt(QPoint pos) const {
+    for (int n = static_cast<int>(shown_.Lbl.size()) - 1; n >= 1; --n) {
+        const TextFieldElement& f = shown_.Lbl[static_cast<size_t>(n)];
+        if (f.visible && f.rect.contains(pos)) return n;
+    }
+    return 0;
+}
+
+int frmDromel::SliderAt(QPoint pos) const {
+    for (int n = static_cast<int>(shown_.iSlider.size()) - 1; n >= 1; --n) {
+        const SliderElement& s = shown_.iSlider[static_cast<size_t>(n)];
+        if (s.visible && s.rect.contains(pos)) return n;
+    }
+    return 0;
+}
+
+QString frmDromel::ToolTipAt(QPoint pos) const {
+    if (shown_.TmpBtn.visible && shown_.TmpBtn.rect.contains(pos)) return shown_.TmpBtn.toolTip;
+    if (const int n = SliderAt(pos)) return shown_.iSlider[static_cast<size_t>(n)].toolTip;
+    if (const int n = TextFieldAt(pos)) return shown_.Lbl[static_cast<size_t>(n)].toolTip;
+    if (const int n = ButtonAt(pos)) return shown_.Btn[static_cast<size_t>(n)].toolTip;
+    for (size_t n = 1; n < shown_.Dig.size(); ++n) {
+        const DigitFieldElement& d = shown_.Dig[n];
+        if (d.visible && d.rect.contains(pos)) return d.toolTip;
+    }
+    if (shown_.iCover.visible && shown_.iCover.rect.contains(pos)) return shown_.iCover.toolTip;
+    return QString();
+}
+
 bool frmDromel::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate && player_) player_->Form_Activate();
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = ToolTipAt(help->pos());
+        if (tip.isEmpty()) QToolTip::hideText();
+        else QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
     return QWidget::event(event);
+}
+
+void frmDromel::mousePressEvent(QMouseEvent* event) {
+    if (!player_) return;
+    const QPoint pos = event->position().toPoint();
+    WindowInput& in = *player_->input;
+    if (event->button() == Qt::LeftButton) {
+        if (const int n = SliderAt(pos)) {
+            in.iSlider_MouseDown(n, pos - player_->surface.iSlider[static_cast<size_t>(n)].rect.topLeft());
+            return;
+        }
+        if (TextFieldAt(pos) == 0) {
+            if (const int n = ButtonAt(pos)) {
+                pressedButton_ = n;
+                in.Btn_MouseDown(n);
+                return;
+            }
+        }
+    }
+    if (TextFieldAt(pos) != 0 || SliderAt(pos) != 0) return;
+    in.Form_MouseDown(event->button() == Qt::LeftButton    ? MouseButton::Left
+                      : event->button() == Qt::RightButton ? MouseButton::Right
+                                                           : MouseButton::Other,
+                      pos);
+}
+
+void frmDromel::mouseMoveEvent(QMouseEvent* event) {
+    if (!player_) return;
+    const QPoint pos = event->position().toPoint();
+    WindowInput& in = *player_->input;
+    const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
+    if (pressedButton_ != 0) return;
+    if (player_->SlideFlag > 0) {
+        const auto n = static_cast<size_t>(player_->SlideFlag);
+        in.iSlider_MouseMove(player_->SlideFlag, pos - player_->surface.iSlider[n].rect.topLeft());
+        return;
+    }
+    if (!leftHeld && !player_->DragFlag) {
+        if (shown_.TmpBtn.visible && shown_.TmpBtn.rect.contains(pos)) return;
+        if (TextFieldAt(pos) == 0 && SliderAt(pos) == 0) {
+            if (const int n = ButtonAt(pos)) {
+                in.Btn_MouseMove(n);
+                return;
+            }
+        }
+    }
+    in.Form_MouseMove(leftHeld, pos);
+}
+
+void frmDromel::mouseReleaseEvent(QMouseEvent* event) {
+    if (!player_) return;
+    const QPoint pos = event->position().toPoint();
+    WindowInput& in = *player_->input;
+    if (event->button() == Qt::LeftButton && pressedButton_ != 0) {
+        const int n = pressedButton_;
+        pressedButton_ = 0;
+        // The release lands on the pressed face that covers the hot area.
+        if (shown_.TmpBtn.visible && shown_.TmpBtn.rect.contains(pos)) in.TmpBtn_MouseUp();
+        else in.Btn_MouseUp(n);
+        return;
+    }
+    if (event->button() == Qt::LeftButton && player_->SlideFlag > 0) {
+        in.iSlider_MouseUp(player_->SlideFlag);
+        return;
+    }
+    if (event->button() == Qt::LeftButton) {
+        if (const int n = TextFieldAt(pos); n != 0 && !player_->DragFlag) {
+            in.Lbl_Click(n);
+            return;
+        }
+    }
+    in.Form_MouseUp(event->button() == Qt::LeftButton ? MouseButton::Left : MouseButton::Other);
+}
+
+bool frmDromel::KeyPress(int keyAscii) {
+    return player_ && player_->input->Form_KeyPress(keyAscii) == 0;
+}
+
+void frmDromel::keyPressEvent(QKeyEvent* event) {
+    const QString text = event->text();
+    if (text.size() == 1 && (text.at(0).isPrint() || text.at(0) == QChar(27)) &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        KeyPress(text.at(0).unicode());
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        KeyPress(27);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void frmDromel::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void frmDromel::dropEvent(QDropEvent* event) {
+    const QStringList paths = DroppedPaths(event->mimeData());
+    if (paths.isEmpty() || !player_) return;
+    event->acceptProposedAction();
+    player_->AddDropped(paths);
 }
 
 } // namespace velto

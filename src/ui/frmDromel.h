@@ -1,23 +1,27 @@
 #pragma once
-// The skinned main window: paints the player's Surface and turns window events
-// into calls on the Player.
+// The skinned main window: paints the player's Surface, hosts the playlist
+// view, and turns mouse, keyboard, drag-and-drop and window events into calls
+// on the Player. It keeps no player state of its own.
 #include "platform/MainWindow.h"
+#include "skin/Surface.h"
 
 #include <QWidget>
 
 namespace velto {
 
 class Player;
+class PlaylistView;
 
 class frmDromel : public QWidget, public MainWindow {
     Q_OBJECT
 public:
     explicit frmDromel(QWidget* parent = nullptr);
-    void AttachPlayer(Player* player) { player_ = player; }
+    void AttachPlayer(Player* player);
+    PlaylistView* ListView() const { return list_; }
 
     QPoint Position() const override { return pos(); }
     void MoveTo(QPoint pixels) override { move(pixels); }
-    void Resize(QSize pixels) override { setFixedSize(pixels); }
+    void Resize(QSize pixels) override;
     double LogicalDpiX() const override { return logicalDpiX(); }
     double LogicalDpiY() const override { return logicalDpiY(); }
     void SetVisible(bool visible) override { setVisible(visible); }
@@ -26,15 +30,38 @@ public:
     bool HasTray() const override { return false; }
     void SetStaysOnTop(bool on) override;
     void RequestQuit() override;
-    void SurfaceChanged() override { update(); }
+    void SurfaceChanged() override;
+    QRect WorkArea() const override;
+    void ShowPopupMenu(QPoint screenPixels) override;
+
+    // The element under a window point, topmost first; 0 for none.
+    int ButtonAt(QPoint pos) const;
+    int TextFieldAt(QPoint pos) const;
+    int SliderAt(QPoint pos) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
+    void SyncListView();
+    void SyncSelection(int row);
+    QString ToolTipAt(QPoint pos) const;
+    bool KeyPress(int keyAscii);
+
     Player* player_ = nullptr;
+    PlaylistView* list_ = nullptr;
+    Surface shown_;              // the surface as last painted
+    int pressedButton_ = 0;      // button held by the left mouse button
+    bool outlineShown_ = false;
 };
 
 } // namespace velto

@@ -41,7 +41,7 @@ TEST(DigitDisplay, CountedFieldsBlankTheirLeadingZeros) {
     EXPECT_EQ(indexes(LayoutGlyphs(t, {0, 0}, hundred.text, hundred.leadingZeroMode), t),
               std::vector<int>({1, 0, 5}));
     EXPECT_EQ(FormatDigits(7, 12.34, QTime(), 0).text, "012.3");
-    EXPECT_EQ(FormatDigits(42, 5, QTime(), 0).text, "");
+    EXPECT_EQ(FormatDigits(-2, 5, QTime(), 0).text, "");
 }
 
 TEST(DigitDisplay, MinutesAndSecondsBlankOnlyTheFirstZero) {
@@ -114,4 +114,11 @@ TEST(DigitDisplay, CharacterStylesAndTheLetterSheet) {
     EXPECT_EQ(cell(5), QPoint(19 + 11, 1)); // "#" is the 19th symbol
     EXPECT_EQ(cell(6), QPoint(8, 0));
     EXPECT_EQ(cell(7), QPoint(29, 0)); // unknown: blank
+}
+
+TEST(DigitDisplay, TitlesShowInWideFieldsAndThroughNumberFormats) {
+    EXPECT_EQ(FormatDigits(25, QString("Song Number 2"), QTime(), 0).text, "Song Number 2");
+    EXPECT_EQ(FormatDigits(6, QString("Intro"), QTime(), 0).text, "Intro");
+    EXPECT_EQ(FormatDigits(3, QString("12"), QTime(), 0).text, "012");
+    EXPECT_EQ(FormatDigits(-1, QString("x"), QTime(), 0).text, "");
 }

@@ -84,8 +84,13 @@ public:
     void SetStaysOnTop(bool on) override { onTop = on; ++onTopCalls; }
     void RequestQuit() override { ++quitRequests; }
     void SurfaceChanged() override { ++surfaceChanges; }
+    QRect WorkArea() const override { return workArea; }
+    void ShowPopupMenu(QPoint at) override { popupAt = at; ++popups; }
 
     QPoint pos{100, 80};
+    QRect workArea{0, 0, 1920, 1050};
+    QPoint popupAt;
+    int popups = 0;
     QSize size;
     bool visible = false, minimized = false, tray = false, onTop = false;
     int moves = 0, onTopCalls = 0, quitRequests = 0, surfaceChanges = 0;

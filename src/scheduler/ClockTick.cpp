@@ -1,0 +1,40 @@
+// The 200 ms tick of the second timer: title scrolling, the volume slider
+// following the output level, and once a minute the clock.
+#include "app/Player.h"
+#include "platform/Clock.h"
+#include "platform/MainWindow.h"
+
+namespace velto {
+
+void Player::Timer2_Timer() {
+    if (settings.ScrollName == 1) SetDD(6, QVariant(SongName));
+    const QDateTime now = clock.Now();
+    const QString hms = now.toString(QStringLiteral("HH:mm:ss"));
+    if (hms.endsWith(QStringLiteral("00"))) {
+        // Once per minute: ticks later in the same second find it done.
+        const QString minute = now.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+        if (minute != lastMinute_) {
+            lastMinute_ = minute;
+            QString text;
+            if (settings.TimeFmt != 0) {
+                text = now.toString(QStringLiteral("hh:mm")) + QStringLiteral("   ");
+            } else {
+                text = now.toString(QStringLiteral("hh:mm AP"));
+            }
+            surface.Lbl[3].caption = text;
+            SetDD(3, QVariant(0));
+            if (hms == QStringLiteral("00:00:00")) MakeDayStr();
+            surface.Changed();
+            if (window_) window_->SurfaceChanged();
+        }
+    } else if (settings.Auto != 1 || settings.Snooze != 1) {
+        if (!surface.Lbl[5].caption.isEmpty()) {
+            surface.Lbl[5].caption.clear();
+            surface.Changed();
+            if (window_) window_->SurfaceChanged();
+        }
+    }
+    SetSlider(2, GetVol());
+}
+
+} // namespace velto

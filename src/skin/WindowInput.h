@@ -1,0 +1,58 @@
+#pragma once
+// Mouse and keyboard on the skinned window: pressing and hovering buttons,
+// dragging the window by its face, snapping it on release, and the keys the
+// skin assigns to buttons. The widget hit-tests and calls these; they change
+// only the player and its Surface, so they are tested without a window.
+#include <QPoint>
+
+#include <cstdint>
+
+namespace velto {
+
+class Player;
+
+enum class MouseButton { Left, Right, Other };
+
+class WindowInput {
+public:
+    explicit WindowInput(Player& player) : player_(player) {}
+
+    // Buttons.
+    void ButtonDown(int index);
+    void ButtonUp(int index);
+    void Btn_MouseDown(int index) { ButtonDown(index); }
+    void Btn_MouseUp(int index) { ButtonUp(index); }
+    void Btn_MouseMove(int index);
+    void TmpBtn_MouseUp() { ButtonUp(LastIndex); }
+
+    // The bare face; positions in window pixels.
+    void Form_MouseDown(MouseButton button, QPoint pos);
+    void Form_MouseMove(bool leftHeld, QPoint pos);
+    void Form_MouseUp(MouseButton button);
+
+    // A typed character; returns what is left of it (0 when consumed).
+    int Form_KeyPress(int keyAscii);
+
+    // Slider knobs; positions in knob pixels.
+    void iSlider_MouseDown(int index, QPoint pos);
+    void iSlider_MouseMove(int index, QPoint pos);
+    void iSlider_MouseUp(int index);
+    // Text field 1 switches elapsed/remaining time; field 2 shows Track Info.
+    void Lbl_Click(int index);
+
+    int16_t LastIndex = 0; // button under the mouse, 0 for none
+    int16_t InFlag = 0;    // nonzero: typed characters reach no button
+    // Drag state in twips: 32 bits, since 16 bits wrap on wide desktops.
+    int32_t IX = 0, IY = 0, FX = 0, FY = 0;
+    int16_t TX = 0, TY = 0; // twips per pixel at a slider press
+    float NewP = 0;         // the last slider fraction
+
+private:
+    void ClearHover();
+    void Snap();
+    // Where knob n stands now, as a fraction of its track.
+    double KnobFraction(int n) const;
+    Player& player_;
+};
+
+} // namespace velto

@@ -1,0 +1,60 @@
+#include "ui/PlaylistView.h"
+
+#include <QDragEnterEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QUrl>
+
+namespace velto {
+
+QStringList DroppedPaths(const QMimeData* data) {
+    QStringList paths;
+    if (!data || !data->hasUrls()) return paths;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile()) paths << url.toLocalFile();
+    }
+    return paths;
+}
+
+PlaylistView::PlaylistView(QWidget* parent) : QListView(parent) {
+    setUniformItemSizes(true); // keeps 32,766 entries fast
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setFrameShape(QFrame::NoFrame);
+    setAcceptDrops(true);
+    setDragDropMode(QAbstractItemView::DropOnly);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void PlaylistView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Delete) {
+        if (onDelete) onDelete();
+        return;
+    }
+    const QString text = event->text();
+    const bool printable = text.size() == 1 && text.at(0).isPrint();
+    if (printable && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+        onCharacter && onCharacter(text.at(0).unicode()))
+        return;
+    if (printable) return; // no type-ahead search
+    QListView::keyPressEvent(event);
+}
+
+void PlaylistView::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void PlaylistView::dragMoveEvent(QDragMoveEvent* event) {
+    if (!DroppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
+    else event->ignore();
+}
+
+void PlaylistView::dropEvent(QDropEvent* event) {
+    const QStringList paths = DroppedPaths(event->mimeData());
+    if (paths.isEmpty()) return;
+    event->acceptProposedAction();
+    if (onDrop) onDrop(paths);
+}
+
+} // namespace velto
