@@ -244,7 +244,11 @@ void frmDromel::mouseMoveEvent(QMouseEvent* event) {
             }
         }
     }
-    in.Form_MouseMove(leftHeld, pos);
+    // While the window moves, the local position of a queued event can still
+    // refer to where the window was; the pointer's screen position cannot.
+    const QPoint facePos =
+        player_->DragFlag ? event->globalPosition().toPoint() - this->pos() : pos;
+    in.Form_MouseMove(leftHeld, facePos);
 }
 
 void frmDromel::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,0 +1,68 @@
+#pragma once
+// A player on fake media shown in the real skinned window (offscreen), with
+// the default skin copied from the source tree into the program folder, and
+// helpers that send the window the events a user's mouse and keys make.
+#include "fakes/PlaybackFixture.h"
+#include "ui/frmDromel.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace velto::test {
+
+class WindowFixture : public PlaybackFixture {
+protected:
+    WindowFixture() {
+        player->AttachWindow(&form);
+        form.AttachPlayer(player.get());
+    }
+    ~WindowFixture() override { form.hide(); }
+
+    // Copies the shipped default skin beside the program and loads it; the
+    // timers stay off, so nothing ticks unless a test says so.
+    void LoadDefaultSkin() {
+        const QString source =
+            QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../skins/default";
+        for (const QFileInfo& file : QDir(source).entryInfoList(QDir::Files))
+            QFile::copy(file.filePath(), programDir.file(file.fileName()));
+        player->LoadSkin(programDir.file("default.skin"), false);
+        StopTimers();
+        ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+    }
+    void StopTimers() {
+        player->Timer1.stop();
+        player->Timer2.stop();
+    }
+    void Show() {
+        form.show();
+        StopTimers();
+    }
+
+    static void Mouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button,
+                      Qt::MouseButtons held, QPoint global) {
+        QMouseEvent event(type, local, global, button, held, Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
+    // A mouse event on the window at a window point.
+    void Mouse(QEvent::Type type, QPoint local, Qt::MouseButton button, Qt::MouseButtons held) {
+        Mouse(&form, type, local, button, held, form.pos() + local);
+    }
+    void Click(QPoint local, Qt::MouseButton button = Qt::LeftButton) {
+        Mouse(QEvent::MouseButtonPress, local, button, button);
+        Mouse(QEvent::MouseButtonRelease, local, button, Qt::NoButton);
+    }
+    // A typed key: the text a keyboard gives with it.
+    static void Key(QWidget* target, int key, const QString& text) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(target, &press);
+    }
+    QPoint Centre(int button) const { return player->surface.Btn[button].rect.center(); }
+
+    frmDromel form;
+};
+
+} // namespace velto::test
