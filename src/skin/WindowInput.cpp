@@ -153,10 +153,7 @@ double WindowInput::KnobFraction(int n) const {
     const SliderTable& t = player_.skin->SlideTab[static_cast<size_t>(n)];
     const QRect knob = player_.surface.iSlider[static_cast<size_t>(n)].rect;
     double v = 0;
-    if (n == 4) { // a level bar: its size is the value
-        if (t.h != 0) v = double(t.h - knob.height()) / t.h;
-        else if (t.w != 0) v = double(knob.width()) / t.w;
-    } else if (t.h != 0) {
+    if (t.h != 0) {
         v = 1.0 - double(knob.top() - t.y) / t.h;
     } else if (t.w != 0) {
         v = double(knob.left() - t.x) / t.w;
@@ -165,7 +162,9 @@ double WindowInput::KnobFraction(int n) const {
 }
 
 void WindowInput::iSlider_MouseDown(int index, QPoint pos) {
-    if (player_.SlideFlag != 0 || index < 1 || index > 4) return;
+    // Slider 4 is a level bar repeating the volume: it changes size, not
+    // place, so the knob arithmetic would run away, and it has no action.
+    if (player_.SlideFlag != 0 || index < 1 || index > 3) return;
     const SliderTable& t = player_.skin->SlideTab[static_cast<size_t>(index)];
     const QRect knob = player_.surface.iSlider[static_cast<size_t>(index)].rect;
     if (t.h != 0) {

@@ -33,7 +33,7 @@ public:
     // A typed character; returns what is left of it (0 when consumed).
     int Form_KeyPress(int keyAscii);
 
-    // Slider knobs; positions in knob pixels.
+    // Slider knobs 1..3; positions in knob pixels.
     void iSlider_MouseDown(int index, QPoint pos);
     void iSlider_MouseMove(int index, QPoint pos);
     void iSlider_MouseUp(int index);
