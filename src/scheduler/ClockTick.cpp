@@ -3,6 +3,7 @@
 #include "app/Player.h"
 #include "platform/Clock.h"
 #include "platform/MainWindow.h"
+#include "skin/DigitDisplay.h"
 
 namespace velto {
 
@@ -15,13 +16,7 @@ void Player::Timer2_Timer() {
         const QString minute = now.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         if (minute != lastMinute_) {
             lastMinute_ = minute;
-            QString text;
-            if (settings.TimeFmt != 0) {
-                text = now.toString(QStringLiteral("hh:mm")) + QStringLiteral("   ");
-            } else {
-                text = now.toString(QStringLiteral("hh:mm AP"));
-            }
-            surface.Lbl[3].caption = text;
+            surface.Lbl[3].caption = ClockText(now.time(), settings.TimeFmt);
             SetDD(3, QVariant(0));
             if (hms == QStringLiteral("00:00:00")) MakeDayStr();
             surface.Changed();

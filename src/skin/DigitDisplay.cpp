@@ -54,15 +54,7 @@ DigitText FormatDigits(int16_t c, const QVariant& vn, const QTime& now, int16_t 
         out.text = (v < 0 ? QStringLiteral("-") : QString()) + ZeroPadded(whole, 3) + u'.' +
                    QString::number(tenth);
     } else if (c == 8) {
-        QString full;
-        if (timeFmt != 0) {
-            full = now.toString(QStringLiteral("HH:mm")) + QStringLiteral("    ");
-        } else {
-            int h = now.hour() % 12;
-            if (h == 0) h = 12;
-            full = ZeroPadded(h, 2) + u':' + ZeroPadded(now.minute(), 2) + u' ' +
-                   (now.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
-        }
+        const QString full = timeFmt != 0 ? ClockText(now, timeFmt) + u' ' : ClockText(now, 0);
         out.setsClockSuffix = true;
         out.clockSuffix = full.mid(6);
         out.text = full.left(5);
@@ -79,6 +71,14 @@ DigitText FormatDigits(int16_t c, const QVariant& vn, const QTime& now, int16_t 
         out.leadingZeroMode = -1;
     }
     return out;
+}
+
+QString ClockText(const QTime& now, int16_t timeFmt) {
+    if (timeFmt != 0) return now.toString(QStringLiteral("HH:mm")) + QStringLiteral("   ");
+    int h = now.hour() % 12;
+    if (h == 0) h = 12;
+    return ZeroPadded(h, 2) + u':' + ZeroPadded(now.minute(), 2) + u' ' +
+           (now.hour() < 12 ? QStringLiteral("AM") : QStringLiteral("PM"));
 }
 
 QString ScrollText(const QString& s, int16_t count, int16_t& ScrollStart) {

@@ -24,6 +24,10 @@ struct DigitText {
 // The text a field of `count` shows for vn; `now` and `timeFmt` serve the clock (count 8).
 DigitText FormatDigits(int16_t count, const QVariant& vn, const QTime& now, int16_t timeFmt);
 
+// The clock text of text field 3: "hh:mm" and three blanks on the 24-hour
+// clock, else the 12-hour time, a blank and its AM/PM marker.
+QString ClockText(const QTime& now, int16_t timeFmt);
+
 // Scrolls a text longer than `count` one step per call; ScrollStart is 1-based.
 QString ScrollText(const QString& s, int16_t count, int16_t& ScrollStart);
 

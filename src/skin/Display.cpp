@@ -49,7 +49,8 @@ void Player::Form_Paint() {
     SetDD(4, QVariant(TextToInt32(surface.Lbl[10].caption)));
     SetDD(5, QVariant(TextToInt32(surface.Lbl[11].caption)));
     SetDD(6, QVariant(SongName));
-    surface.Lbl[3].caption = clock.Now().toString(QStringLiteral("HH:mm"));
+    // The same clock text as the minute step, so the form chosen shows from the start.
+    surface.Lbl[3].caption = ClockText(clock.Now().time(), settings.TimeFmt);
     surface.Changed();
     if (window_) window_->SurfaceChanged();
 }
