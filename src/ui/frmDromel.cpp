@@ -276,6 +276,13 @@ void frmDromel::mouseReleaseEvent(QMouseEvent* event) {
     in.Form_MouseUp(event->button() == Qt::LeftButton ? MouseButton::Left : MouseButton::Other);
 }
 
+void frmDromel::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    // The pointer left over a button: its hover would stay shown.
+    if (player_ && pressedButton_ == 0 && player_->SlideFlag == 0 && !player_->DragFlag)
+        player_->input->Form_MouseMove(false, QPoint(-1, -1));
+}
+
 bool frmDromel::KeyPress(int keyAscii) {
     return player_ && player_->input->Form_KeyPress(keyAscii) == 0;
 }
