@@ -202,7 +202,8 @@ void WindowInput::iSlider_MouseMove(int index, QPoint pos) {
 
 void WindowInput::iSlider_MouseUp(int index) {
     if (player_.SlideFlag == 0) return;
-    if (index == 1) {
+    // Stopped meanwhile (by a key): a seek would start the medium unseen.
+    if (index == 1 && player_.Playing != 0) {
         player_.PlayFrom(static_cast<int32_t>(std::floor(double(NewP) * player_.SongLen)));
     }
     player_.SlideFlag = 0;

@@ -1,6 +1,7 @@
 // Dragging slider knobs: limits, the volume at every step, and the position
 // slider seeking once, on release, to where its own knob was left.
 #include "fakes/PlaybackFixture.h"
+#include "platform/MediaElement.h"
 #include "skin/WindowInput.h"
 
 using namespace velto;
@@ -79,4 +80,12 @@ TEST_F(SliderDrag, ThePositionSliderSeeksOnReleaseToWhereItsOwnKnobWasLeft) {
     in().iSlider_MouseUp(1);
     ASSERT_EQ(Plays(), 3);
     EXPECT_EQ(media[0].plays.back().first, 60000); // not 80% of the track
+
+    Press(1, {72, 94});
+    MoveTo(1, {90, 94});
+    player->StopIt(); // a key stops the track while the knob is held
+    in().iSlider_MouseUp(1);
+    EXPECT_EQ(Plays(), 3);
+    EXPECT_EQ(media[0].Mode(), kModeStopped);
+    EXPECT_EQ(player->SlideFlag, 0);
 }
