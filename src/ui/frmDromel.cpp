@@ -35,7 +35,7 @@ void frmDromel::AttachPlayer(Player* player) {
         player_->playlist.SetSelection(list_->currentIndex().row());
         player_->PlNames_KeyDown(46, 0);
     };
-    list_->onDrop = [this](const QStringList& paths) { player_->AddDropped(paths); };
+    list_->onDrop = [this](const QStringList& paths) { AddDroppedLater(paths); };
     connect(list_, &QListView::doubleClicked, this, [this](const QModelIndex& index) {
         player_->playlist.SetSelection(index.row());
         player_->PlNames_DblClick();
@@ -310,7 +310,14 @@ void frmDromel::dropEvent(QDropEvent* event) {
     const QStringList paths = DroppedPaths(event->mimeData());
     if (paths.isEmpty() || !player_) return;
     event->acceptProposedAction();
-    player_->AddDropped(paths);
+    AddDroppedLater(paths);
+}
+
+void frmDromel::AddDroppedLater(const QStringList& paths) {
+    // The drag source waits until the drop returns, and a dropped folder is
+    // scanned with events running: both happen after the drop instead.
+    QMetaObject::invokeMethod(
+        this, [this, paths] { player_->AddDropped(paths); }, Qt::QueuedConnection);
 }
 
 } // namespace velto

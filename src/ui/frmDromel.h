@@ -57,6 +57,7 @@ private:
     void SyncSelection(int row);
     QString ToolTipAt(QPoint pos) const;
     bool KeyPress(int keyAscii);
+    void AddDroppedLater(const QStringList& paths);
 
     Player* player_ = nullptr;
     PlaylistView* list_ = nullptr;

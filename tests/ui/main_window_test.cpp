@@ -40,7 +40,8 @@ protected:
     }
 
     // Local files dragged onto a widget, in the drag source's order.
-    static void Drop(QWidget* target, const QStringList& paths) {
+    void Drop(QWidget* target, const QStringList& paths) {
+        const int before = player->playlist.Count();
         QMimeData data;
         QList<QUrl> urls;
         for (const QString& p : paths)
@@ -51,6 +52,9 @@ protected:
         ASSERT_TRUE(enter.isAccepted());
         QDropEvent drop({20, 20}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(target, &drop);
+        ASSERT_TRUE(drop.isAccepted());
+        EXPECT_EQ(player->playlist.Count(), before); // nothing is scanned inside the drop
+        QCoreApplication::processEvents();
     }
 
     QStringList Paths() const {
