@@ -157,7 +157,7 @@ void Player::ShowMixer() {
                                    "system volume."));
 }
 
-void Player::ShowVisSelect() { SetOnTop(0); }
+void Player::ShowVisSelect() {}
 
 void Player::SetOnTop(int on) {
     if (window_) window_->SetStaysOnTop(on != 0);

@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QToolTip>
 
+#include <utility>
+
 namespace velto {
 
 frmDromel::frmDromel(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
@@ -269,11 +271,20 @@ void frmDromel::mouseReleaseEvent(QMouseEvent* event) {
     }
     if (event->button() == Qt::LeftButton) {
         if (const int n = TextFieldAt(pos); n != 0 && !player_->DragFlag) {
-            in.Lbl_Click(n);
+            if (!std::exchange(skipFieldClick_, false)) in.Lbl_Click(n);
             return;
         }
     }
     in.Form_MouseUp(event->button() == Qt::LeftButton ? MouseButton::Left : MouseButton::Other);
+}
+
+void frmDromel::mouseDoubleClickEvent(QMouseEvent* event) {
+    // A double click on a text field is one click, not two.
+    if (event->button() == Qt::LeftButton && TextFieldAt(event->position().toPoint()) != 0) {
+        skipFieldClick_ = true;
+        return;
+    }
+    mousePressEvent(event);
 }
 
 void frmDromel::leaveEvent(QEvent* event) {

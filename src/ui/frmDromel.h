@@ -47,6 +47,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -64,6 +65,7 @@ private:
     Surface shown_;              // the surface as last painted
     int pressedButton_ = 0;      // button held by the left mouse button
     bool outlineShown_ = false;
+    bool skipFieldClick_ = false; // the release that ends a double click on a text field
 };
 
 } // namespace velto

@@ -154,6 +154,12 @@ TEST_F(SkinnedWindow, ButtonsHoverPressAndActThroughTheMouseAndKeys) {
 
     Click(player->surface.Lbl[1].rect.center()); // the time field switches its mode
     EXPECT_EQ(player->TimeFlag, -1);
+    // A double click is one click on a text field.
+    const QPoint time = player->surface.Lbl[1].rect.center();
+    Click(time);
+    Mouse(QEvent::MouseButtonDblClick, time, Qt::LeftButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, time, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(player->TimeFlag, 0);
     player->SetVol(0.5f);
     Key(&form, Qt::Key_Plus, "+");
     EXPECT_EQ(player->surface.Lbl[18].caption, "55%");

@@ -253,8 +253,8 @@ DrawnSkin DrawDefaultSkin() {
         label(i.n, QRect(i.x, 189, i.w, 13), i.n == 5 ? c.accent : c.ink, 8,
               QString::fromLatin1(i.tip));
     label(7, QRect(126, 206, 30, 14), c.inkDim, 8, QStringLiteral("Day"));
-    label(6, QRect(158, 206, 220, 14), c.inkDim, 8, QStringLiteral("Date"));
-    label(3, QRect(404, 206, 44, 14), c.ink, 8, QStringLiteral("Time of day"));
+    label(6, QRect(158, 206, 200, 14), c.inkDim, 8, QStringLiteral("Date"));
+    label(3, QRect(376, 206, 72, 14), c.ink, 8, QStringLiteral("Time of day"));
     label(9, QRect(310, 45, 20, 12), c.lcdLit, 7, QStringLiteral("~"));
     label(18, QRect(404, 26, 44, 13), c.accent, 8, QStringLiteral("Volume"));
     label(14, QRect(70, 277, 280, 13), c.ink, 8, QStringLiteral("Playlist"));
