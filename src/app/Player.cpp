@@ -140,6 +140,11 @@ void Player::Form_Unload() {
     WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
 }
 
+void Player::Repaint() {
+    surface.Changed();
+    if (window_) window_->SurfaceChanged();
+}
+
 void Player::Quit() {
     if (window_) window_->RequestQuit();
 }

@@ -63,6 +63,8 @@ public:
     void ShowVisSelect();
     // The action of button number Index; numbers without one do nothing.
     void DoIt(int16_t Index);
+    // The surface changed: the window repaints what differs.
+    void Repaint();
     // Hides the window where a tray icon can bring it back, else minimises it.
     void HideMain();
     void ShowInfo();

@@ -30,8 +30,7 @@ SkinState& PlaybackEngine::Skin() {
 }
 
 void PlaybackEngine::SurfaceChanged() {
-    p_.surface.Changed();
-    if (p_.Window()) p_.Window()->SurfaceChanged();
+    p_.Repaint();
 }
 
 void PlaybackEngine::SetSlider(int n, double v) {

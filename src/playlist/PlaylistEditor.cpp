@@ -36,8 +36,7 @@ void ShowCaption(Player& player, int field, const QString& text) {
     QString& caption = player.surface.Lbl.at(static_cast<size_t>(field)).caption;
     if (caption == text) return;
     caption = text;
-    player.surface.Changed();
-    if (player.Window()) player.Window()->SurfaceChanged();
+    player.Repaint();
 }
 
 void PlaylistEditor::PlAdd() {

@@ -19,14 +19,12 @@ void Player::Timer2_Timer() {
             surface.Lbl[3].caption = ClockText(now.time(), settings.TimeFmt);
             SetDD(3, QVariant(0));
             if (hms == QStringLiteral("00:00:00")) MakeDayStr();
-            surface.Changed();
-            if (window_) window_->SurfaceChanged();
+            Repaint();
         }
     } else if (settings.Auto != 1 || settings.Snooze != 1) {
         if (!surface.Lbl[5].caption.isEmpty()) {
             surface.Lbl[5].caption.clear();
-            surface.Changed();
-            if (window_) window_->SurfaceChanged();
+            Repaint();
         }
     }
     SetSlider(2, GetVol());

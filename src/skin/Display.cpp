@@ -38,8 +38,7 @@ void Player::SetDD(int F, const QVariant& vn) {
         changed = true;
     }
     if (!changed) return;
-    surface.Changed();
-    if (window_) window_->SurfaceChanged();
+    Repaint();
 }
 
 void Player::Form_Paint() {
@@ -51,16 +50,14 @@ void Player::Form_Paint() {
     SetDD(6, QVariant(SongName));
     // The same clock text as the minute step, so the form chosen shows from the start.
     surface.Lbl[3].caption = ClockText(clock.Now().time(), settings.TimeFmt);
-    surface.Changed();
-    if (window_) window_->SurfaceChanged();
+    Repaint();
 }
 
 void Player::ClearInf() {
     surface.Lbl[1].caption = QStringLiteral(":");
     for (const int n : {4, 10, 11, 12, 13}) surface.Lbl[static_cast<size_t>(n)].caption.clear();
     surface.iSlider[1].visible = false;
-    surface.Changed();
-    if (window_) window_->SurfaceChanged();
+    Repaint();
 }
 
 } // namespace velto

@@ -86,8 +86,7 @@ void SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
     }
     for (QImage& pic : Pic)
         pic = QImage();
-    player_.surface.Changed();
-    if (MainWindow* window = player_.Window()) window->SurfaceChanged();
+    player_.Repaint();
     player_.Timer1.start();
 }
 

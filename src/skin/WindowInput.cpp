@@ -18,8 +18,7 @@ constexpr int kGrave = 96;
 constexpr int kTilde = 126;
 
 void repaint(Player& p) {
-    p.surface.Changed();
-    if (p.Window()) p.Window()->SurfaceChanged();
+    p.Repaint();
 }
 } // namespace
 
