@@ -1,9 +1,10 @@
-// The digit fields as the player shows them on a loaded skin: SetDD,
-// Form_Paint, ClearInf, clicks on the text fields and the second timer's tick.
+// The digit fields: glyph layout, and the fields as the player shows them on a
+// loaded skin (SetDD, Form_Paint, ClearInf, text field clicks, Timer2's tick).
 #include "core/skin_test_support.h"
 #include "fakes/PlaybackFixture.h"
 #include "playback/PlaybackEngine.h"
-#include "skin/WindowInput.h"
+#include "skin/DigitDisplay.h"
+#include "skin/SkinState.h"
 
 using namespace velto;
 using velto::test::PlaybackFixture;
@@ -52,6 +53,8 @@ TEST_F(Display, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
     player->SetDD(2, 7);
     EXPECT_EQ(Digits(2), std::vector<int>({B, B, 7}));
     EXPECT_EQ(Glyphs(2)[2].target, QPoint(90, 10));
+    player->SetDD(2, 105); // a zero after a digit stays
+    EXPECT_EQ(Digits(2), std::vector<int>({1, 0, 5}));
     player->SetDD(2, 0);
     EXPECT_EQ(Digits(2), std::vector<int>({B, B, B}));
     const int changes = window.surfaceChanges;
@@ -59,6 +62,13 @@ TEST_F(Display, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
     player->SetDD(5, 42); // a field the skin does not have
     EXPECT_EQ(window.surfaceChanges, changes);
     EXPECT_TRUE(Glyphs(5).empty());
+
+    player->surface.Lbl[4].caption = "320";
+    player->surface.iSlider[1].visible = true;
+    player->ClearInf();
+    EXPECT_EQ(Caption(1), ":");
+    EXPECT_EQ(Caption(4), "");
+    EXPECT_FALSE(player->surface.iSlider[1].visible);
 }
 
 TEST_F(Display, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
@@ -74,10 +84,6 @@ TEST_F(Display, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
     player->SetDD(6, "Short");
     EXPECT_EQ(Characters(6), "Short       ");
     EXPECT_EQ(player->ScrollStart, 1);
-    player->settings.ScrollName = 0;
-    player->SetDD(6, title);
-    player->SetDD(6, title);
-    EXPECT_EQ(Characters(6), title.left(12));
 }
 
 TEST_F(Display, FormPaintRedrawsEveryFieldFromTheState) {
@@ -89,7 +95,7 @@ TEST_F(Display, FormPaintRedrawsEveryFieldFromTheState) {
     player->SongName = "A title of twenty ch";
     player->ScrollStart = 1;
     player->Form_Paint();
-    EXPECT_EQ(Digits(1), std::vector<int>({B, 1, C, 0, 5}));
+    EXPECT_EQ(Digits(1), std::vector<int>({B, 1, C, 0, 5})); // only the first zero blank
     EXPECT_EQ(Digits(2), std::vector<int>({B, B, 2}));
     EXPECT_EQ(Digits(3), std::vector<int>({B, 9, C, 4, 7}));
     EXPECT_EQ(Caption(9), "PM");
@@ -97,28 +103,13 @@ TEST_F(Display, FormPaintRedrawsEveryFieldFromTheState) {
     EXPECT_EQ(Characters(6), "A title of t");
     // The clock text takes the chosen form at once, not at the next minute.
     EXPECT_EQ(Caption(3), "09:47 PM");
-    player->settings.TimeFmt = 1;
+    player->settings.TimeFmt = 1; // the 24-hour clock keeps its leading zero
+    clock.now.setTime(QTime(8, 5));
     player->Form_Paint();
-    EXPECT_EQ(Caption(3), "21:47   ");
+    EXPECT_EQ(Digits(3), std::vector<int>({0, 8, C, 0, 5}));
+    EXPECT_EQ(Caption(3), "08:05   ");
     EXPECT_EQ(Caption(9), "   ");
     EXPECT_EQ(player->ScrollStart, 3); // each redraw is one step, as SetDD is
-}
-
-TEST_F(Display, ClearInfEmptiesTheTrackFieldsAndFieldOneSwitchesTheTimeMode) {
-    for (int n : {1, 4, 10, 11, 12, 13, 14})
-        player->surface.Lbl[n].caption = "x";
-    player->surface.iSlider[1].visible = true;
-    player->ClearInf();
-    EXPECT_EQ(Caption(1), ":");
-    for (int n : {4, 10, 11, 12, 13})
-        EXPECT_EQ(Caption(n), "") << n;
-    EXPECT_EQ(Caption(14), "x");
-    EXPECT_FALSE(player->surface.iSlider[1].visible);
-    player->input->Lbl_Click(1);
-    player->input->Lbl_Click(3);
-    EXPECT_EQ(player->TimeFlag, -1);
-    player->input->Lbl_Click(1);
-    EXPECT_EQ(player->TimeFlag, 0);
 }
 
 TEST_F(Display, TheClockStepRunsOnceForEachMinuteWhoseSecondsReadZero) {
@@ -137,32 +128,61 @@ TEST_F(Display, TheClockStepRunsOnceForEachMinuteWhoseSecondsReadZero) {
     player->settings.TimeFmt = 0;
     TickAt(QTime(14, 6, 0, 100), 4);
     EXPECT_EQ(Caption(3), "02:06 PM");
-    EXPECT_EQ(Digits(3), std::vector<int>({B, 2, C, 0, 6}));
-
-    // A minute whose second 00 saw no tick is missed; the same minute of
-    // another day is a new one.
+    // The same minute of another day is a new one.
     player->surface.Lbl[3].caption = "mark";
-    TickAt(QTime(14, 7, 1));
-    EXPECT_EQ(Caption(3), "mark");
     clock.now = clock.now.addDays(1);
     TickAt(QTime(14, 6, 0, 300));
     EXPECT_EQ(Caption(3), "02:06 PM");
 }
 
-TEST_F(Display, EveryTickScrollsTheTitleAndSetsTheVolumeKnob) {
+TEST_F(Display, EveryTickScrollsTheTitleWhenAskedAndSetsTheVolumeKnob) {
     player->SongName = "ABCDEFGHIJKLMNOPQRST";
-    TickAt(QTime(9, 0, 1), 3); // ScrollName off
-    EXPECT_EQ(player->ScrollStart, 1);
-    player->settings.ScrollName = 1;
-    TickAt(QTime(9, 0, 2), 3);
-    EXPECT_EQ(player->ScrollStart, 4);
-    EXPECT_TRUE(Characters(6).startsWith("CDE"));
-
     DefineSlider(2, 100, 50, 80, 0);
     player->Playback().volume.SetLevels(0x40004000u); // a quarter, set from outside
-    TickAt(QTime(9, 0, 3));
+    TickAt(QTime(9, 0, 1), 3);                        // ScrollName off
+    EXPECT_EQ(player->ScrollStart, 1);
     EXPECT_EQ(player->surface.iSlider[2].rect.left(), 120);
-    player->surface.Lbl[5].caption = "Snooze 5"; // without Auto On/Off: no snooze text
-    TickAt(QTime(9, 0, 4));
-    EXPECT_EQ(Caption(5), "");
+    player->settings.ScrollName = 1;
+    TickAt(QTime(9, 0, 2), 2);
+    EXPECT_TRUE(Characters(6).startsWith("BCD"));
+}
+
+namespace {
+// A sheet at (100,50) of 9 x 13 cells, separators 4 wide, a gap of 1.
+DigitTable Sheet(int16_t style, int16_t count) {
+    DigitTable t;
+    t.sx = 100, t.sy = 50, t.dw = 9, t.dh = 13, t.sep = 4, t.e1 = style, t.e2 = 1;
+    t.count = count;
+    return t;
+}
+// The cell (column, row) each glyph is cut from.
+std::vector<QPoint> Cells(int16_t style, int16_t count, const QString& text) {
+    std::vector<QPoint> out;
+    for (const GlyphBlit& g : LayoutGlyphs(Sheet(style, count), {0, 0}, text, 0))
+        out.push_back({(g.source.x() - 100) / 9, (g.source.y() - 50) / 13});
+    return out;
+}
+} // namespace
+
+TEST(DigitGlyphs, SeparatorsAndGapsPlaceTheGlyphs) {
+    const DigitText d = FormatDigits(0, 65, QTime(), 0);
+    const auto g = LayoutGlyphs(Sheet(0, 0), {10, 20}, d.text, d.leadingZeroMode);
+    ASSERT_EQ(g.size(), 5u);
+    EXPECT_EQ(g[2].source.width(), 4); // the colon is sep wide
+    EXPECT_EQ(g[1].target, QPoint(10 + 9 + 1, 20));
+    EXPECT_EQ(g[3].target.x(), 10 + 9 + 1 + 9 + 1 + 4 + 1);
+    EXPECT_EQ(FormatDigits(8, 0, QTime(0, 30), 0).text, "12:30"); // midnight hour
+    EXPECT_EQ(FormatDigits(7, 12.34, QTime(), 0).text, "012.3");
+}
+
+TEST(DigitGlyphs, CharacterStylesAndTheLetterSheet) {
+    using P = QPoint;
+    // Style 1 keeps lower case, 'a' = 97 is in row 4, and pads with blanks;
+    // style 2 upper-cases; what lies outside the sheet is blank.
+    EXPECT_EQ(Cells(1, 3, "ab"), std::vector<P>({P(1, 4), P(2, 4), P(0, 0)}));
+    EXPECT_EQ(Cells(2, 1, "a"), std::vector<P>({P(1, 2)}));
+    EXPECT_EQ(Cells(1, 1, QString(QChar(0xE9))), std::vector<P>({P(0, 0)}));
+    // Style 3: letters, then digits, then symbols, upper-cased; unknown is blank.
+    EXPECT_EQ(Cells(3, 8, "z7?*\"#@~"), std::vector<P>({P(25, 0), P(7, 1), P(3, 2), P(4, 2),
+                                                        P(27, 0), P(30, 1), P(8, 0), P(29, 0)}));
 }

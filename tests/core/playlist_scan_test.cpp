@@ -17,18 +17,13 @@ QStringList relativePaths(const std::vector<PlaylistEntry>& entries, const TempD
 }
 } // namespace
 
-TEST(ExtensionTest, IsASubstringTestOfTheUpperCasedExtension) {
-    EXPECT_TRUE(ExtensionTaken("song.mp3", kDefaultValidExt));
+TEST(FolderScan, TheExtensionTestIsASubstringTestOfTheUpperCasedExtension) {
     EXPECT_TRUE(ExtensionTaken("x.mp", kDefaultValidExt)); // inside MP2
     EXPECT_TRUE(ExtensionTaken("clip.Mov", kDefaultValidExt));
     EXPECT_FALSE(ExtensionTaken("song.ogg", kDefaultValidExt));
-    EXPECT_FALSE(ExtensionTaken("notes.txt", kDefaultValidExt));
     EXPECT_FALSE(ExtensionTaken("odd.", kDefaultValidExt)); // no extension at all
-    EXPECT_TRUE(ExtensionTaken("MP3", kDefaultValidExt));   // no dot: the whole name
     EXPECT_TRUE(ExtensionTaken("a.ogg", "mp3 ogg"));        // a list typed in lower case
-    EXPECT_EQ(ExtensionsInForce(""), kDefaultValidExt);
     EXPECT_EQ(ExtensionsInForce("  "), kDefaultValidExt);
-    EXPECT_EQ(ExtensionsInForce("OGG"), "OGG");
 }
 
 TEST(FolderScan, OwnFilesFirstThenLevelByLevelSortedWithoutCase) {
@@ -38,29 +33,21 @@ TEST(FolderScan, OwnFilesFirstThenLevelByLevelSortedWithoutCase) {
                              ".secret/e.mp3", "sub/.f.mp3", "MP3", "y.mp3.txt"})
         dir.write(name, "x");
     int pumps = 0;
-    const auto found = ScanFolder(dir.path(), kDefaultValidExt, 100, [&] { ++pumps; });
+    const auto found = ScanFolder(dir.path() + "/", kDefaultValidExt, 100, [&] { ++pumps; });
     EXPECT_EQ(relativePaths(found, dir),
               QStringList({"A.mp3", "b.mp3", "MP3", "Second/01_-_First_Song.mp3", "Second/x.mp",
                            "sub/b.mp3", "sub/deeper/d.wav"}));
-    QStringList names;
-    for (const auto& e : found)
-        names << e.name;
-    EXPECT_EQ(names, QStringList({"A", "b", "MP3", "First Song", "x", "b", "d"}));
+    EXPECT_EQ(found[3].name, "First Song");
     EXPECT_GT(pumps, 0);
-
-    // The trailing separator makes no difference; the limit stops early.
-    EXPECT_EQ(ScanFolder(dir.path() + "/", kDefaultValidExt, 100).size(), found.size());
     EXPECT_EQ(relativePaths(ScanFolder(dir.path(), kDefaultValidExt, 2), dir),
               QStringList({"A.mp3", "b.mp3"}));
-    EXPECT_TRUE(ScanFolder("", kDefaultValidExt, 100).empty());
     EXPECT_TRUE(ScanFolder(dir.file("nothing-here"), kDefaultValidExt, 100).empty());
-}
 
-TEST(FolderScan, ALinkBackUpTheTreeIsFollowedOnce) {
-    TempDir dir;
-    dir.write("a/song.mp3", "x");
-    ASSERT_TRUE(QFile::link(dir.path(), dir.file("a/loop")));
-    ASSERT_TRUE(QFile::link(dir.file("a"), dir.file("same")));
-    const auto found = ScanFolder(dir.path(), kDefaultValidExt, 100);
-    EXPECT_EQ(relativePaths(found, dir), QStringList({"a/song.mp3"}));
+    // A link back up the tree is followed once.
+    TempDir loop;
+    loop.write("a/song.mp3", "x");
+    ASSERT_TRUE(QFile::link(loop.path(), loop.file("a/loop")));
+    ASSERT_TRUE(QFile::link(loop.file("a"), loop.file("same")));
+    EXPECT_EQ(relativePaths(ScanFolder(loop.path(), kDefaultValidExt, 100), loop),
+              QStringList({"a/song.mp3"}));
 }

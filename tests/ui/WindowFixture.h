@@ -1,7 +1,6 @@
 #pragma once
-// A player on fake media shown in the real skinned window (offscreen), with
-// the default skin copied from the source tree into the program folder, and
-// helpers that send the window the events a user's mouse and keys make.
+// A player on fake media shown in the real skinned window (offscreen), and
+// helpers that send it the events a user's mouse and keys make.
 #include "fakes/PlaybackFixture.h"
 #include "ui/frmDromel.h"
 
@@ -37,10 +36,7 @@ protected:
         player->Timer1.stop();
         player->Timer2.stop();
     }
-    void Show() {
-        form.show();
-        StopTimers();
-    }
+    void Show() { form.show(), StopTimers(); }
 
     static void Mouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button,
                       Qt::MouseButtons held, QPoint global) {
@@ -60,7 +56,6 @@ protected:
         QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
         QApplication::sendEvent(target, &press);
     }
-    QPoint Centre(int button) const { return player->surface.Btn[button].rect.center(); }
 
     frmDromel form;
 };

@@ -12,18 +12,15 @@ struct Place {
     QPoint where; // in the window
 };
 
-// Style 0 of the default skin's records: digit index, width, gap 0.
-std::vector<Place> DigitPlaces(QPoint origin, QPoint sheet, QSize cell, int sep,
-                               std::vector<int> indexes) {
-    std::vector<Place> out;
-    int x = origin.x();
+// Style 0 with gap 0: digit cells along the sheet, separators `sep` wide.
+void AddDigits(std::vector<Place>& out, QPoint origin, QPoint sheet, QSize cell, int sep,
+               std::vector<int> indexes) {
     for (int index : indexes) {
         const int width = index >= 11 ? sep : cell.width();
-        out.push_back({QRect(sheet.x() + index * cell.width(), sheet.y(), width, cell.height()),
-                       QPoint(x, origin.y())});
-        x += width;
+        out.push_back(
+            {QRect(sheet.x() + index * cell.width(), sheet.y(), width, cell.height()), origin});
+        origin.rx() += width;
     }
-    return out;
 }
 
 bool SamePixels(const QImage& shown, const QImage& resource, const Place& p) {
@@ -52,16 +49,10 @@ TEST_F(DisplayPixels, EachGlyphPlaceShowsTheCellItsFieldChose) {
 
     constexpr int blank = 10, colon = 12;
     std::vector<Place> places;
-    // D1: time, minutes and seconds: blank, 1, colon, 0, 5.
-    for (const Place& p : DigitPlaces({40, 31}, {0, 0}, {20, 34}, 8, {blank, 1, colon, 0, 5}))
-        places.push_back(p);
-    // D2: the track number in three places.
-    for (const Place& p : DigitPlaces({140, 41}, {264, 0}, {12, 16}, 6, {blank, blank, 2}))
-        places.push_back(p);
-    // D3: the 24-hour clock keeps its leading zero.
-    for (const Place& p : DigitPlaces({254, 41}, {264, 0}, {12, 16}, 6, {2, 1, colon, 0, 7}))
-        places.push_back(p);
-    // D6: the title on the 16-column character sheet, 25 places.
+    AddDigits(places, {40, 31}, {0, 0}, {20, 34}, 8, {blank, 1, colon, 0, 5}); // time
+    AddDigits(places, {140, 41}, {264, 0}, {12, 16}, 6, {blank, blank, 2});    // track
+    AddDigits(places, {254, 41}, {264, 0}, {12, 16}, 6, {2, 1, colon, 0, 7});  // 24-hour clock
+    // The title on the 16-column character sheet, 25 places.
     const QString title = QString("Night owl, 7am").leftJustified(25);
     for (int i = 0; i < title.size(); ++i) {
         const int code = title.at(i).unicode();
