@@ -208,8 +208,6 @@ TEST_F(SkinnedWindow, TheListPlaysOnDoubleClickAndLeavesTypedCharactersToTheSkin
     // The design aids reach the window from the list too.
     Key(List(), Qt::Key_QuoteLeft, "`");
     EXPECT_TRUE(player->surface.Btn[12].opaque);
-    Key(List(), Qt::Key_Escape, QString(QChar(27)));
-    EXPECT_FALSE(player->surface.Btn[12].opaque);
 }
 
 TEST_F(SkinnedWindow, DroppedFilesJoinInTheirOrderAndADroppedPlaylistIsRead) {
