@@ -23,12 +23,17 @@ inline QByteArray SkinHeader(const QByteArray& info = "Test skin", int cool = 0)
            QByteArray::number(cool) + ",0,0,0,0,0,0,0\r\n";
 }
 
-// Writes face.bmp, res.bmp and `name` (the header plus `records`) into dir.
-inline QString WriteSkin(const TempDir& dir, const QString& name, const QByteArray& records,
-                         QColor face = Qt::darkBlue) {
-    WriteBitmap(dir, QStringLiteral("face.bmp"), QSize(200, 100), face);
+// Writes a dark blue face.bmp, a dark green res.bmp and `name` (the header
+// plus `records`) into dir.
+inline QString WriteSkin(const TempDir& dir, const QString& name, const QByteArray& records) {
+    WriteBitmap(dir, QStringLiteral("face.bmp"), QSize(200, 100), Qt::darkBlue);
     WriteBitmap(dir, QStringLiteral("res.bmp"), QSize(200, 200), Qt::darkGreen);
     return dir.write(name, SkinHeader() + records);
+}
+
+// A 5x5 button `n` at (1,1) with key "A".
+inline QByteArray ButtonRecord(int n) {
+    return "B" + QByteArray::number(n) + ",1,1,5,5,0,0,A,x\r\n";
 }
 
 } // namespace velto::test
