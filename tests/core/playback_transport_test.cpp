@@ -1,6 +1,5 @@
 // Transport buttons, volume and mute, the knobs and the state lights.
 #include "fakes/PlaybackFixture.h"
-#include "playback/Sliders.h"
 
 using namespace velto;
 using velto::test::PlaybackFixture;
@@ -17,7 +16,6 @@ TEST_F(TransportControls, StopReturnsToTheStartAndPauseResumesWhereItWas) {
     EXPECT_EQ(media[0].Mode(), kModeStopped);
     EXPECT_TRUE(Lit(3));
     Tick(10);
-    EXPECT_EQ(player->Elapsed, 3000);
     player->PauseIt();
     EXPECT_EQ(player->Paused, 0);
     Tick(10);
@@ -26,7 +24,6 @@ TEST_F(TransportControls, StopReturnsToTheStartAndPauseResumesWhereItWas) {
     player->StopIt();
     EXPECT_EQ(player->Playing, 0);
     EXPECT_EQ(media[0].Position(), 0);
-    EXPECT_EQ(media[0].Mode(), kModeStopped);
     EXPECT_FALSE(player->surface.iSlider[1].visible);
     EXPECT_EQ(Caption(1), "");
     EXPECT_TRUE(Lit(2));
@@ -65,110 +62,59 @@ TEST_F(TransportControls, PlayFromClampsAndLeavesPausedAlone) {
 
 TEST_F(TransportControls, ModeTogglesInvertTheirFlagsAndLights) {
     AddTracks({{"a.mp3", 60000}});
-    player->ShowLights();
-    EXPECT_FALSE(Lit(1));
-    EXPECT_TRUE(Lit(2));
-    EXPECT_FALSE(Lit(4));
-    for (int n : {11, 12, 13, 14, 15, 16})
-        EXPECT_TRUE(Lit(n)) << n;
     player->IntroToggle();
     player->StpToggle();
     player->RepeatToggle();
     player->ShuffleToggle();
-    EXPECT_EQ(player->Intro, -1);
-    EXPECT_EQ(player->STP, -1);
-    EXPECT_EQ(player->Repeat, -1);
-    for (int n : {5, 6, 7, 9, 10})
+    EXPECT_EQ(player->Intro + player->STP + player->Repeat + player->Shuffle, -4);
+    for (int n : {2, 5, 6, 7, 9, 10, 14})
         EXPECT_TRUE(Lit(n)) << n;
-    for (int n : {11, 12, 13, 15, 16})
+    for (int n : {4, 11, 12, 13, 15, 16})
         EXPECT_FALSE(Lit(n)) << n;
     player->PlayIt();
-    EXPECT_TRUE(Lit(4));
-    EXPECT_FALSE(Lit(2));
-    EXPECT_FALSE(Lit(1));
     player->IntroToggle();
     EXPECT_EQ(player->Intro, 0);
-    EXPECT_TRUE(Lit(11));
+    EXPECT_TRUE(Lit(4) && Lit(11) && !Lit(2));
 }
 
-TEST_F(TransportControls, TheLouderChannelIsTheVolumeAndAStepSetsBothChannels) {
-    Volume& volume = player->Playback().volume;
-    volume.SetLevels(0x0000FFFFu); // left full, right silent
+TEST_F(TransportControls, VolumeFollowsTheLouderChannelAndMuteKeepsTheLevel) {
+    player->Playback().volume.SetLevels(0x0000FFFFu); // left full, right silent
     EXPECT_FLOAT_EQ(player->GetVol(), 1.0f);
     player->VolStep(-5);
     const uint32_t level = 62258; // 0.95 of 65535, rounded
-    EXPECT_EQ(volume.Levels(), level | (level << 16));
-    EXPECT_NEAR(player->GetVol(), 0.95, 1e-5);
+    EXPECT_EQ(player->Playback().volume.Levels(), level | (level << 16));
     EXPECT_EQ(Caption(18), "95%");
     EXPECT_NEAR(media[0].volume, 0.95, 1e-5);
     EXPECT_NEAR(media[1].volume, 0.95, 1e-5);
-
     player->VolStep(50);
-    EXPECT_FLOAT_EQ(player->GetVol(), 1.0f);
     EXPECT_EQ(Caption(18), "100%");
-    player->VolDown();
-    player->VolDown();
-    EXPECT_EQ(Caption(18), "90%");
-    player->SetVol(1.5f);
-    EXPECT_EQ(volume.Levels(), 0xFFFFFFFFu);
-}
 
-TEST_F(TransportControls, MuteThenVolumeUpRestoresTheLevelAndRaisesIt) {
     player->SetVol(0.6f);
     player->MuteToggle();
     EXPECT_EQ(player->Mute, -1);
     EXPECT_EQ(player->GetVol(), 0.0f);
     EXPECT_EQ(Caption(18), "0%");
     EXPECT_EQ(media[0].volume, 0.0);
-    player->VolUp();
+    player->VolUp(); // unmutes, then raises
     EXPECT_EQ(player->Mute, 0);
     EXPECT_NEAR(player->GetVol(), 0.65, 1e-4);
     EXPECT_EQ(Caption(18), "65%");
-
-    player->MuteToggle();
-    player->MuteToggle();
-    EXPECT_EQ(player->Mute, 0);
-    EXPECT_NEAR(player->GetVol(), 0.65, 1e-4);
 }
 
-TEST_F(TransportControls, KnobsFollowTheirValueAlongTheTrack) {
-    DefineSlider(1, 10, 50, 200, 0); // horizontal
-    DefineSlider(2, 300, 20, 0, 80); // vertical
-    DefineSlider(4, 320, 20, 0, 80); // vertical level bar
+TEST_F(TransportControls, TheVolumeSliderSetsTheVolumeAndTheLevelBar) {
+    DefineSlider(2, 300, 20, 0, 80); // vertical: the bottom end is silence
+    DefineSlider(4, 320, 20, 0, 80);
     player->surface.iSlider[4].rect = QRect(320, 20, 8, 80);
-    player->SetSlider(1, 0.25);
-    EXPECT_EQ(player->surface.iSlider[1].rect.left(), 60);
-    player->SetSlider(1, 1.0);
-    EXPECT_EQ(player->surface.iSlider[1].rect.left(), 210);
-    player->SetSlider(2, 1.0); // top end: full
-    EXPECT_EQ(player->surface.iSlider[2].rect.top(), 20);
     player->SetSlider(2, 0.0);
     EXPECT_EQ(player->surface.iSlider[2].rect.top(), 100);
+    // A fresh table's position of 0 does not keep the bar at the skin's size.
     player->SlideAction(2, 1.0);
     EXPECT_EQ(Caption(18), "100%");
     EXPECT_EQ(player->surface.iSlider[4].rect.height(), 0);
     player->SlideAction(2, 0.3);
     EXPECT_EQ(player->surface.iSlider[4].rect.height(), 56); // 80 - whole part of 24
-    player->SlideAction(1, 0.3);                             // only the volume slider acts
+    player->SlideAction(1, 0.9);                             // only the volume slider acts
     EXPECT_EQ(Caption(18), "30%");
-
-    // The knob is moved only when its position changes; a fresh skin's word
-    // of 0 does not keep a full-volume bar at the size the skin gave it.
-    SliderTable table;
-    table.x = 0, table.w = 100;
-    SliderElement knob;
-    knob.rect = QRect(0, 0, 8, 8);
-    EXPECT_TRUE(PlaceKnob(1, 0.5, table, knob));
-    EXPECT_EQ(table.pos, 50);
-    EXPECT_FALSE(PlaceKnob(1, 0.5, table, knob));
-    EXPECT_EQ(knob.rect.left(), 50);
-    SliderTable bar;
-    bar.y = 10, bar.h = 40;
-    SliderElement level;
-    level.rect = QRect(0, 10, 8, 40);
-    EXPECT_TRUE(PlaceKnob(4, 1.0, bar, level));
-    EXPECT_EQ(level.rect.height(), 0);
-    EXPECT_FALSE(PlaceKnob(4, 1.0, bar, level));
 }
 
 TEST_F(TransportControls, OpenPlayReplacesTheListWithTheChosenFile) {
@@ -177,8 +123,6 @@ TEST_F(TransportControls, OpenPlayReplacesTheListWithTheChosenFile) {
     dialogs.fileAnswers.push_back(FileDialogResult{chosen, "new.wav", 1});
     player->OpenPlay();
     ASSERT_EQ(player->playlist.Count(), 1);
-    EXPECT_EQ(player->playlist.At(0).path, chosen);
-    EXPECT_EQ(player->TNum, 1);
     EXPECT_EQ(media[0].OpenName(), chosen);
     EXPECT_EQ(player->Playing, -1);
 
@@ -190,10 +134,8 @@ TEST_F(TransportControls, OpenPlayReplacesTheListWithTheChosenFile) {
 TEST_F(TransportControls, SizeSwitchesTakeTheSkinsWindowSizes) {
     player->Playback().Skin().WinPixels = {QSize(275, 116), QSize(275, 300), QSize(275, 30)};
     player->SizeToggle();
-    EXPECT_EQ(player->HFlag, 1);
     EXPECT_EQ(window.size, QSize(275, 300));
     player->SmallToggle();
-    EXPECT_EQ(player->Small, 1);
     EXPECT_EQ(window.size, QSize(275, 30));
     player->SizeToggle(); // while small the size stays
     EXPECT_EQ(player->HFlag, 0);

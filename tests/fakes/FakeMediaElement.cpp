@@ -14,11 +14,6 @@ void FakeMediaElement::Log(const QString& text) {
     world_.log << QString::number(index_) + QStringLiteral(":") + text;
 }
 
-int32_t FakeMediaElement::EndMs() const {
-    const int32_t length = medium_.lengthMs;
-    return to_ >= 0 ? std::min(to_ + 1, length) : length;
-}
-
 // Moves the position on by the media clock; the end, or a scripted failure,
 // stops the element with its position at the length.
 void FakeMediaElement::Update() {
@@ -28,7 +23,8 @@ void FakeMediaElement::Update() {
     baseClock_ = now;
     baseMs_ = static_cast<int32_t>(pos);
     const bool failed = medium_.failAtMs >= 0 && pos >= medium_.failAtMs;
-    if (failed || (!medium_.lengthUnknown && pos >= EndMs())) {
+    const int32_t end = to_ >= 0 ? std::min(to_ + 1, medium_.lengthMs) : medium_.lengthMs;
+    if (failed || (!medium_.lengthUnknown && pos >= end)) {
         if (failed) error_ = kErrGeneral;
         if (medium_.lengthUnknown) {
             medium_.lengthUnknown = false;
@@ -47,12 +43,11 @@ void FakeMediaElement::Command(const QString& command) {
         open_ = playing_ = ended_ = false;
         error_ = 0;
         errorMessage_.clear();
-        const bool cd = DeviceType == kDevCdAudio;
         Log(QStringLiteral("open ") + DeviceType + QStringLiteral(" ") + FileName);
-        if (world_.noDevice.contains(DeviceType)) {
+        if (DeviceType == kDevMMMovie) { // no backend
             error_ = kErrNoDevice;
             errorMessage_ = QStringLiteral("No device for ") + DeviceType;
-        } else if (!cd) {
+        } else if (DeviceType != kDevCdAudio) {
             medium_ = world_.media.value(FileName, world_.fallback);
             error_ = medium_.openError;
             errorMessage_ = medium_.errorMessage;
@@ -100,7 +95,6 @@ int32_t FakeMediaElement::Mode() {
 }
 
 int32_t FakeMediaElement::Position() {
-    world_.nowMs += world_.advancePerRead;
     Update();
     return open_ ? baseMs_ : 0;
 }
@@ -108,15 +102,10 @@ int32_t FakeMediaElement::Position() {
 int32_t FakeMediaElement::TrackLength() {
     Update();
     if (!open_) return 0;
-    if (DeviceType == kDevCdAudio) {
-        const FakeMedium track =
-            world_.media.value(QStringLiteral("cdda://") + QString::number(Track), FakeMedium{});
-        if (openName_ != QStringLiteral("cdda://") + QString::number(Track)) {
-            medium_ = track;
-            openName_ = QStringLiteral("cdda://") + QString::number(Track);
-            error_ = track.openError;
-            errorMessage_ = track.errorMessage;
-        }
+    const QString cdTrack = QStringLiteral("cdda://") + QString::number(Track);
+    if (DeviceType == kDevCdAudio && openName_ != cdTrack) { // the track is chosen after "open"
+        medium_ = world_.media.value(cdTrack);
+        openName_ = cdTrack;
     }
     return medium_.lengthUnknown ? 0 : medium_.lengthMs;
 }

@@ -42,7 +42,6 @@ public:
 private:
     void Update();
     void Log(const QString& text);
-    int32_t EndMs() const;
 
     FakeMediaWorld& world_;
     const int index_;
@@ -63,11 +62,8 @@ public:
     // Media by file name (or "cdda://N" for CD track N); others get `fallback`.
     QMap<QString, FakeMedium> media;
     FakeMedium fallback;
-    QStringList noDevice{kDevMMMovie}; // device types without a backend
     // The media clock, ms; advancing it moves every playing element.
     int64_t nowMs = 0;
-    // Added to the clock on each Position read (for waits that poll).
-    int32_t advancePerRead = 0;
     // Every command as "unit:command detail", in order.
     QStringList log;
     std::array<FakeMediaElement*, 2> element{};

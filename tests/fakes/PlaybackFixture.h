@@ -17,19 +17,13 @@ protected:
         std::vector<PlaylistEntry> entries;
         for (const auto& [name, lengthMs] : tracks) {
             const QString path = music.write(name, "x");
-            FakeMedium medium;
-            medium.lengthMs = lengthMs;
-            media.media[path] = medium;
-            entries.push_back({NiceNameOf(name), path});
+            media.media[path].lengthMs = lengthMs;
+            entries.push_back({name.section(u'.', 0, 0), path});
             paths << path;
         }
         player->playlist.Append(std::move(entries));
         return paths;
     }
-    void AddEntry(const QString& name, const QString& path) {
-        player->playlist.Append({{name, path}});
-    }
-    static QString NiceNameOf(const QString& file) { return file.section(u'.', 0, 0); }
 
     // One timer period of media time, then the tick.
     void Tick(int times = 1) {

@@ -2,12 +2,10 @@
 // Media made by the tests themselves, a tiny HTTP server on 127.0.0.1, and
 // bounded waits for the real elements.
 #include <QByteArray>
-#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QString>
 #include <QThread>
 
 #include <arpa/inet.h>
@@ -15,13 +13,20 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cmath>
 #include <cstdint>
 #include <functional>
 #include <thread>
+#include <utility>
 
 namespace velto::test {
+
+// Sound goes nowhere unless the run chose otherwise; video never shows.
+inline void UseQuietSinks() {
+    if (qEnvironmentVariableIsEmpty("VELTO_AUDIO_SINK"))
+        qputenv("VELTO_AUDIO_SINK", "fakesink sync=true");
+    qputenv("VELTO_VIDEO_SINK", "fakesink");
+}
 
 inline void PutLe(QByteArray& b, uint32_t v, int bytes) {
     for (int i = 0; i < bytes; ++i)
@@ -34,52 +39,34 @@ inline QByteArray WavTone(int ms, int rate = 44100) {
     QByteArray b("RIFF");
     PutLe(b, 36 + samples * 2, 4);
     b += "WAVEfmt ";
-    PutLe(b, 16, 4);
-    PutLe(b, 1, 2); // PCM
-    PutLe(b, 1, 2); // mono
-    PutLe(b, uint32_t(rate), 4);
-    PutLe(b, uint32_t(rate) * 2, 4);
-    PutLe(b, 2, 2);
-    PutLe(b, 16, 2);
+    const uint32_t r = uint32_t(rate);
+    // Size, PCM, mono, rate, bytes a second, block, bits.
+    const std::pair<uint32_t, int> format[] = {{16, 4},    {1, 2}, {1, 2}, {r, 4},
+                                               {r * 2, 4}, {2, 2}, {16, 2}};
+    for (const auto& [v, n] : format)
+        PutLe(b, v, n);
     b += "data";
     PutLe(b, samples * 2, 4);
-    for (uint32_t i = 0; i < samples; ++i) {
-        const double v = std::sin(2 * M_PI * 440.0 * i / rate) * 12000;
-        PutLe(b, uint32_t(int16_t(std::lround(v))) & 0xFFFF, 2);
-    }
+    for (uint32_t i = 0; i < samples; ++i)
+        PutLe(b, uint32_t(std::lround(std::sin(2 * M_PI * 440.0 * i / rate) * 12000)), 2);
     return b;
 }
 
-// One note of `ms` (a multiple of 500) at 120 beats a minute, 96 ticks a beat.
+// One note of `ms` (a multiple of 500, under 80 s) at 120 beats a minute, 96 ticks a beat.
 inline QByteArray MidiNote(int ms) {
     const uint32_t ticks = uint32_t(ms / 500 * 96);
-    QByteArray track;
-    track += QByteArray::fromHex("00FF510307A120"); // tempo: 500000 us a beat
-    track += QByteArray::fromHex("00C000");         // piano
-    track += QByteArray::fromHex("00903C64");       // note on
-    // Delta time as a variable-length number.
-    QByteArray delta;
-    delta.prepend(char(ticks & 0x7F));
-    for (uint32_t t = ticks >> 7; t; t >>= 7)
-        delta.prepend(char(0x80 | (t & 0x7F)));
-    track += delta;
-    track += QByteArray::fromHex("803C40");   // note off
-    track += QByteArray::fromHex("00FF2F00"); // end of track
-    QByteArray b("MThd");
-    b += QByteArray::fromHex("00000006000000010060");
-    b += "MTrk";
-    const uint32_t n = uint32_t(track.size());
-    for (int i = 3; i >= 0; --i)
-        b.append(char((n >> (8 * i)) & 0xFF));
-    return b + track;
+    // Tempo 500000 us a beat, piano, note on, the delta as a variable-length
+    // number, note off, end of track.
+    const QByteArray track = QByteArray::fromHex("00FF510307A12000C00000903C64") +
+                             char(0x80 | (ticks >> 7)) + char(ticks & 0x7F) +
+                             QByteArray::fromHex("803C4000FF2F00");
+    return QByteArray::fromHex("4D546864000000060000000100604D54726B000000") + char(track.size()) +
+           track;
 }
 
 // Encodes a WAV file to MP3 with lame; false when lame failed.
 inline bool LameEncode(const QString& wav, const QString& mp3) {
-    QProcess lame;
-    lame.start(QStringLiteral("lame"),
-               {QStringLiteral("--quiet"), QStringLiteral("-b"), QStringLiteral("128"), wav, mp3});
-    return lame.waitForFinished(60000) && lame.exitCode() == 0 && QFile::exists(mp3);
+    return QProcess::execute("lame", {"--quiet", "-b", "128", wav, mp3}) == 0 && QFile::exists(mp3);
 }
 
 // Polls `done` until it holds or `limitMs` pass.
@@ -97,63 +84,51 @@ inline int CountEntries(const QString& folder) {
         QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
 }
 
-// Serves one body to every GET on 127.0.0.1, on its own thread, so the
+// Serves one body to every request on 127.0.0.1, on its own thread, so the
 // player's blocking "open" can read from it.
 class HttpFileServer {
 public:
-    explicit HttpFileServer(QByteArray body) : body_(std::move(body)) {
+    explicit HttpFileServer(const QByteArray& body) {
+        reply_ = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\nContent-Length: " +
+                 QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
         listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
         sockaddr_in addr{};
         addr.sin_family = AF_INET;
         addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        addr.sin_port = 0;
-        ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-        ::listen(listener_, 8);
         socklen_t len = sizeof addr;
+        ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), len);
+        ::listen(listener_, 8);
         ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
         port_ = ntohs(addr.sin_port);
         thread_ = std::thread([this] { Serve(); });
     }
     ~HttpFileServer() {
-        stopping_ = true;
-        ::shutdown(listener_, SHUT_RDWR);
+        ::shutdown(listener_, SHUT_RDWR); // ends the accept loop
         ::close(listener_);
         thread_.join();
     }
-    int port() const { return port_; }
-    int requests() const { return requests_; }
+    QString Url(const QString& name) const {
+        return QStringLiteral("http://127.0.0.1:%1/%2").arg(port_).arg(name);
+    }
 
 private:
     void Serve() {
-        while (!stopping_) {
-            const int client = ::accept(listener_, nullptr, nullptr);
-            if (client < 0) return;
+        for (int client; (client = ::accept(listener_, nullptr, nullptr)) >= 0; ::close(client)) {
             QByteArray request;
             char buf[1024];
-            while (!request.contains("\r\n\r\n")) {
-                const ssize_t n = ::recv(client, buf, sizeof buf, 0);
-                if (n <= 0) break;
-                request.append(buf, int(n));
+            for (ssize_t n = 1; n > 0 && !request.contains("\r\n\r\n");) {
+                n = ::recv(client, buf, sizeof buf, 0);
+                if (n > 0) request.append(buf, n);
             }
-            ++requests_;
-            QByteArray reply = "HTTP/1.0 200 OK\r\nContent-Type: audio/mpeg\r\nContent-Length: " +
-                               QByteArray::number(body_.size()) + "\r\nConnection: close\r\n\r\n";
-            if (!request.startsWith("HEAD")) reply += body_;
-            for (qsizetype sent = 0; sent < reply.size();) {
-                const ssize_t n = ::send(client, reply.constData() + sent,
-                                         size_t(reply.size() - sent), MSG_NOSIGNAL);
-                if (n <= 0) break;
-                sent += n;
-            }
-            ::close(client);
+            for (qsizetype sent = 0, n = 1; n > 0 && sent < reply_.size(); sent += n)
+                n = ::send(client, reply_.constData() + sent, size_t(reply_.size() - sent),
+                           MSG_NOSIGNAL);
         }
     }
 
-    QByteArray body_;
+    QByteArray reply_;
     int listener_ = -1;
     int port_ = 0;
-    std::atomic<bool> stopping_{false};
-    std::atomic<int> requests_{0};
     std::thread thread_;
 };
 
