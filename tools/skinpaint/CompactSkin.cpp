@@ -56,17 +56,17 @@ QPolygon barOutline() {
 DrawnSkin DrawCompactSkin() {
     const Palette c;
     DrawnSkin skin;
-    SkinSpec& spec = skin.spec;
-    spec.title = QStringLiteral("Velto Mini - the compact skin of Velto");
-    spec.notes = {QStringLiteral(
+    SkinDesign& design = skin.design;
+    design.title = QStringLiteral("Velto Mini - the compact skin of Velto");
+    design.notes = {QStringLiteral(
         "The smallest size leaves only the puck; its lower button brings the bar back.")};
-    spec.sizes = {QSize(kWidth, kHeight), QSize(kWidth, kHeight), QSize(kHeight, kHeight)};
-    spec.face = QStringLiteral("compact_face.bmp");
-    spec.resource = QStringLiteral("compact_res.bmp");
-    spec.outline = {puckOutline(), barOutline()};
+    design.sizes = {QSize(kWidth, kHeight), QSize(kWidth, kHeight), QSize(kHeight, kHeight)};
+    design.face = QStringLiteral("compact_face.bmp");
+    design.resource = QStringLiteral("compact_res.bmp");
+    design.outline = {puckOutline(), barOutline()};
 
     QImage& face = skin.face;
-    face = QImage(spec.sizes[0], QImage::Format_RGB32);
+    face = QImage(design.sizes[0], QImage::Format_RGB32);
     face.fill(QColor(0x0b, 0x0c, 0x0e));
     SkinCanvas canvas(skin, c);
     const QRect lcdRect(72, 11, 214, 26);
@@ -118,9 +118,9 @@ DrawnSkin DrawCompactSkin() {
     canvas.AddDigits(
         {6, QPoint(138, 18), lettersAt, QSize(7, 11), 0, 3, 0, 20, QStringLiteral("Now playing")},
         letters);
-    spec.lights.push_back(
+    design.lights.push_back(
         {4, QRect(77, 33, 26, 2), c.accent, Shape::Rectangle, QStringLiteral("playing")});
-    spec.lights.push_back({3, QRect(105, 33, 26, 2), QColor(0xff, 0xc3, 0x5a), Shape::Rectangle,
+    design.lights.push_back({3, QRect(105, 33, 26, 2), QColor(0xff, 0xc3, 0x5a), Shape::Rectangle,
                            QStringLiteral("paused")});
 
     canvas.AddSlider({1,

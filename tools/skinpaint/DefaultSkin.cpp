@@ -106,21 +106,21 @@ ButtonFace text(const QString& caption, bool led = false, Icon i = Icon::None) {
 DrawnSkin DrawDefaultSkin() {
     const Palette c;
     DrawnSkin skin;
-    SkinSpec& spec = skin.spec;
-    spec.title = QStringLiteral("Velto Graphite - the default skin of Velto");
-    spec.notes = {
+    SkinDesign& design = skin.design;
+    design.title = QStringLiteral("Velto Graphite - the default skin of Velto");
+    design.notes = {
         QStringLiteral("Three modules: the deck, the track information and the playlist."),
         QStringLiteral("Keys: Z X C V B transport, space play/pause, - + M volume.")};
-    spec.sizes = {QSize(kWidth, kList.bottom() + 1), QSize(kWidth, kInfo.bottom() + 1),
+    design.sizes = {QSize(kWidth, kList.bottom() + 1), QSize(kWidth, kInfo.bottom() + 1),
                   QSize(kWidth, kDeck.bottom() + 1)};
-    spec.face = QStringLiteral("default_face.bmp");
-    spec.resource = QStringLiteral("default_res.bmp");
-    spec.coolFlag = 0;
-    spec.outline = {Chamfered(kDeck, kCorner), Chamfered(kInfo, kCorner),
+    design.face = QStringLiteral("default_face.bmp");
+    design.resource = QStringLiteral("default_res.bmp");
+    design.coolFlag = 0;
+    design.outline = {Chamfered(kDeck, kCorner), Chamfered(kInfo, kCorner),
                     Chamfered(kList, kCorner)};
 
     QImage& face = skin.face;
-    face = QImage(spec.sizes[0], QImage::Format_RGB32);
+    face = QImage(design.sizes[0], QImage::Format_RGB32);
     face.fill(QColor(0x0b, 0x0c, 0x0e)); // the gaps between modules, cut away by the outline
     SkinCanvas canvas(skin, c);
     {
@@ -245,7 +245,7 @@ DrawnSkin DrawDefaultSkin() {
 
     // --- text fields and lights --------------------------------------------------------
     auto label = [&](int n, QRect r, QColor col, int size, const QString& tip) {
-        spec.texts.push_back({n, r, col, size, kFont, tip});
+        design.texts.push_back({n, r, col, size, kFont, tip});
     };
     label(1, QRect(392, 124, 52, 14), c.lcdLit, 9, QStringLiteral("Click: elapsed or remaining"));
     label(2, QRect(127, 159, 318, 16), c.ink, 10, QStringLiteral("Title: click for track info"));
@@ -261,9 +261,9 @@ DrawnSkin DrawDefaultSkin() {
     label(16, QRect(394, 277, 52, 13), c.ink, 8, QStringLiteral("Entries"));
 
     auto light = [&](int on, int off, QRect r, Shape shape) {
-        spec.lights.push_back({on, r, c.accent, shape, QStringLiteral("on")});
+        design.lights.push_back({on, r, c.accent, shape, QStringLiteral("on")});
         if (off)
-            spec.lights.push_back({off, r, QColor(0x1f, 0x2b, 0x31), shape, QStringLiteral("off")});
+            design.lights.push_back({off, r, QColor(0x1f, 0x2b, 0x31), shape, QStringLiteral("off")});
     };
     light(4, 0, QRect(18, 33, 5, 5), Shape::Circle);       // playing
     light(3, 0, QRect(18, 45, 5, 5), Shape::Circle);       // paused
@@ -380,8 +380,8 @@ DrawnSkin DrawDefaultSkin() {
         x += 55;
     }
 
-    spec.cover = AreaSpec{kCoverWell.adjusted(2, 2, -2, -2), QStringLiteral("Cover")};
-    spec.list = ListSpec{kListWell.adjusted(2, 2, -2, -2),
+    design.cover = AreaDesign{kCoverWell.adjusted(2, 2, -2, -2), QStringLiteral("Cover")};
+    design.list = ListDesign{kListWell.adjusted(2, 2, -2, -2),
                          QColor(0xbf, 0xe9, 0xf3),
                          QColor(0x0b, 0x15, 0x19),
                          8,

@@ -10,9 +10,9 @@ namespace {
 constexpr int kSheetGap = 4;
 }
 
-void SkinCanvas::AddButton(ButtonSpec button, ButtonFace face) {
+void SkinCanvas::AddButton(ButtonDesign button, ButtonFace face) {
     faces_[button.n] = face;
-    skin_.spec.buttons.push_back(std::move(button));
+    skin_.design.buttons.push_back(std::move(button));
 }
 
 QPoint SkinCanvas::PlaceSheet(const QImage& sheet) {
@@ -30,16 +30,16 @@ QPoint SkinCanvas::PlaceSheet(const QImage& sheet) {
     return at;
 }
 
-void SkinCanvas::AddDigits(DigitSpec digits, const QImage& sheet) {
+void SkinCanvas::AddDigits(DigitDesign digits, const QImage& sheet) {
     digitGhosts_.emplace_back(digits, sheet);
-    skin_.spec.digits.push_back(std::move(digits));
+    skin_.design.digits.push_back(std::move(digits));
 }
 
-void SkinCanvas::AddSlider(SliderSpec slider, const std::function<void(QPainter&, QRect)>& paint) {
+void SkinCanvas::AddSlider(SliderDesign slider, const std::function<void(QPainter&, QRect)>& paint) {
     // Reserve the knob's place now; it is drawn once the face is complete.
     slider.face = PlaceSheet(QImage(slider.knob, QImage::Format_RGB32));
     knobs_.emplace_back(slider, paint);
-    skin_.spec.sliders.push_back(std::move(slider));
+    skin_.design.sliders.push_back(std::move(slider));
 }
 
 void SkinCanvas::Finish() {
@@ -79,7 +79,7 @@ void SkinCanvas::Finish() {
     // Pressed faces, each over a copy of the face it covers. A face at (0, 0)
     // would read as "the button's own place", so that corner is never one.
     if (sheets_.empty()) PlaceSheet(QImage(1, 1, QImage::Format_RGB32));
-    for (ButtonSpec& b : skin_.spec.buttons) {
+    for (ButtonDesign& b : skin_.design.buttons) {
         QImage pressed = face.copy(b.rect);
         {
             QPainter p(&pressed);
@@ -96,7 +96,7 @@ void SkinCanvas::Finish() {
             r.drawImage(s.at, s.image);
     }
     QPainter f(&face);
-    for (const ButtonSpec& b : skin_.spec.buttons)
+    for (const ButtonDesign& b : skin_.design.buttons)
         DrawButton(f, b.rect, faces_[b.n], false, palette_);
     skin_.resource = resource;
 }

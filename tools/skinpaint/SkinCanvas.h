@@ -21,7 +21,7 @@ public:
     SkinCanvas(DrawnSkin& skin, const Palette& palette) : skin_(skin), palette_(palette) {}
 
     // A button record and its look.
-    void AddButton(ButtonSpec button, ButtonFace face);
+    void AddButton(ButtonDesign button, ButtonFace face);
     void AddLabel(QPoint at, const QString& text, QColor colour) {
         labels_.push_back({at, text, colour});
     }
@@ -29,10 +29,10 @@ public:
     QPoint PlaceSheet(const QImage& sheet);
     // A digit field whose sheet was placed with PlaceSheet; the face shows the
     // sheet's blank cell (style 0) or its background at every place.
-    void AddDigits(DigitSpec digits, const QImage& sheet);
+    void AddDigits(DigitDesign digits, const QImage& sheet);
     // A knob: its face is drawn by `paint` over a copy of the face behind the
     // track's middle, so it blends in wherever it stands.
-    void AddSlider(SliderSpec slider, const std::function<void(QPainter&, QRect)>& paint);
+    void AddSlider(SliderDesign slider, const std::function<void(QPainter&, QRect)>& paint);
 
     // Paints labels, ghost digits and buttons onto the face (buttons raised) and
     // the resource (the face with every button pressed, then sheets and knobs).
@@ -48,8 +48,8 @@ private:
     std::map<int, ButtonFace> faces_;
     std::vector<PixelLabel> labels_;
     std::vector<Sheet> sheets_;
-    std::vector<std::pair<DigitSpec, QImage>> digitGhosts_;
-    std::vector<std::pair<SliderSpec, std::function<void(QPainter&, QRect)>>> knobs_;
+    std::vector<std::pair<DigitDesign, QImage>> digitGhosts_;
+    std::vector<std::pair<SliderDesign, std::function<void(QPainter&, QRect)>>> knobs_;
     int sheetX_ = 0, sheetY_ = -1, rowHeight_ = 0;
 };
 

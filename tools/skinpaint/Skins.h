@@ -1,13 +1,13 @@
 #pragma once
 // The two shipped skins: their control files and bitmaps.
-#include "SkinSpec.h"
+#include "SkinDesign.h"
 
 #include <QImage>
 
 namespace skinpaint {
 
 struct DrawnSkin {
-    SkinSpec spec;
+    SkinDesign design;
     QImage face;
     QImage resource;
 };

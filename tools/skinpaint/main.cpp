@@ -18,11 +18,11 @@ bool writeSkin(const QString& folder, const QString& name, const skinpaint::Draw
     if (!QDir().mkpath(folder)) return false;
     QFile file(folder + u'/' + name + QStringLiteral(".skin"));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    const QByteArray text = skinpaint::SkinFileText(skin.spec);
+    const QByteArray text = skinpaint::SkinFileText(skin.design);
     if (file.write(text) != text.size()) return false;
     file.close();
-    return skin.face.save(folder + u'/' + skin.spec.face, "BMP") &&
-           skin.resource.save(folder + u'/' + skin.spec.resource, "BMP");
+    return skin.face.save(folder + u'/' + skin.design.face, "BMP") &&
+           skin.resource.save(folder + u'/' + skin.design.resource, "BMP");
 }
 
 } // namespace

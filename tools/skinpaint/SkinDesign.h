@@ -14,7 +14,7 @@
 
 namespace skinpaint {
 
-struct ButtonSpec {
+struct ButtonDesign {
     int n = 0;
     QRect rect;
     QPoint pressed; // its pressed face in the resource
@@ -23,7 +23,7 @@ struct ButtonSpec {
     QString link; // buttons 49 and 50
 };
 
-struct TextSpec {
+struct TextDesign {
     int n = 0;
     QRect rect;
     QColor colour;
@@ -34,7 +34,7 @@ struct TextSpec {
 
 enum class Shape { Rectangle = 0, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
 
-struct LightSpec {
+struct LightDesign {
     int n = 0;
     QRect rect;
     QColor colour;
@@ -42,7 +42,7 @@ struct LightSpec {
     QString text;
 };
 
-struct SliderSpec {
+struct SliderDesign {
     int n = 0;
     QPoint start;   // x, y
     int length = 0; // w or h
@@ -52,7 +52,7 @@ struct SliderSpec {
     QString tip;
 };
 
-struct DigitSpec {
+struct DigitDesign {
     int n = 0;
     QPoint at;
     QPoint sheet; // in the resource
@@ -61,12 +61,12 @@ struct DigitSpec {
     QString tip;
 };
 
-struct AreaSpec {
+struct AreaDesign {
     QRect rect;
     QString tip;
 };
 
-struct ListSpec {
+struct ListDesign {
     QRect rect;
     QColor text, background;
     int fontSize = 8;
@@ -74,25 +74,25 @@ struct ListSpec {
     QString tip;
 };
 
-struct SkinSpec {
+struct SkinDesign {
     QString title;     // the info text's first line
     QStringList notes; // further info lines
     std::array<QSize, 3> sizes;
     QString face, resource;
     int coolFlag = 0;
-    std::vector<ButtonSpec> buttons;
-    std::vector<TextSpec> texts;
-    std::vector<LightSpec> lights;
-    std::vector<SliderSpec> sliders;
-    std::vector<DigitSpec> digits;
-    std::optional<AreaSpec> cover;
-    std::optional<ListSpec> list;
+    std::vector<ButtonDesign> buttons;
+    std::vector<TextDesign> texts;
+    std::vector<LightDesign> lights;
+    std::vector<SliderDesign> sliders;
+    std::vector<DigitDesign> digits;
+    std::optional<AreaDesign> cover;
+    std::optional<ListDesign> list;
     std::vector<QPolygon> outline; // one polygon: an N outline; more: an M outline
 
-    const ButtonSpec* Button(int n) const;
+    const ButtonDesign* Button(int n) const;
 };
 
 // The control file, with comments that say what each group is.
-QByteArray SkinFileText(const SkinSpec& skin);
+QByteArray SkinFileText(const SkinDesign& skin);
 
 } // namespace skinpaint

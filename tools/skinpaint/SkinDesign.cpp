@@ -1,4 +1,4 @@
-#include "SkinSpec.h"
+#include "SkinDesign.h"
 
 #include <QTextStream>
 
@@ -23,13 +23,13 @@ QString rect(const QRect& r) {
 
 } // namespace
 
-const ButtonSpec* SkinSpec::Button(int n) const {
-    for (const ButtonSpec& b : buttons)
+const ButtonDesign* SkinDesign::Button(int n) const {
+    for (const ButtonDesign& b : buttons)
         if (b.n == n) return &b;
     return nullptr;
 }
 
-QByteArray SkinFileText(const SkinSpec& skin) {
+QByteArray SkinFileText(const SkinDesign& skin) {
     QString text;
     QTextStream out(&text);
     const char* eol = "\r\n";
@@ -43,34 +43,34 @@ QByteArray SkinFileText(const SkinSpec& skin) {
     out << ";,Drawn by tools/skinpaint: edit the tool, not this file." << eol;
 
     out << ";,Buttons: B<action>,x,y,w,h,px,py,key,tip[,link]" << eol;
-    for (const ButtonSpec& b : skin.buttons) {
+    for (const ButtonDesign& b : skin.buttons) {
         out << 'B' << b.n << ',' << rect(b.rect) << ',' << b.pressed.x() << ',' << b.pressed.y()
             << ',' << quoted(b.key) << ',' << quoted(b.tip);
         if (b.n == 49 || b.n == 50) out << ',' << quoted(b.link);
         out << eol;
     }
     out << ";,Text fields: L<n>,x,y,w,h,red,green,blue,font size,font,tip" << eol;
-    for (const TextSpec& t : skin.texts)
+    for (const TextDesign& t : skin.texts)
         out << 'L' << t.n << ',' << rect(t.rect) << ',' << rgb(t.colour) << ',' << t.fontSize << ','
             << quoted(t.font) << ',' << quoted(t.tip) << eol;
     out << ";,Lights: I<n>,x,y,w,h,red,green,blue,shape,text" << eol;
-    for (const LightSpec& l : skin.lights)
+    for (const LightDesign& l : skin.lights)
         out << 'I' << l.n << ',' << rect(l.rect) << ',' << rgb(l.colour) << ','
             << static_cast<int>(l.shape) << ',' << quoted(l.text) << eol;
     out << ";,Sliders: S<n>,x,y,w,h,knob x,knob y,knob w,knob h,tip" << eol;
-    for (const SliderSpec& s : skin.sliders)
+    for (const SliderDesign& s : skin.sliders)
         out << 'S' << s.n << ',' << s.start.x() << ',' << s.start.y() << ','
             << (s.vertical ? 0 : s.length) << ',' << (s.vertical ? s.length : 0) << ','
             << s.face.x() << ',' << s.face.y() << ',' << s.knob.width() << ',' << s.knob.height()
             << ',' << quoted(s.tip) << eol;
     out << ";,Digit fields: D<n>,x,y,sheet x,sheet y,cell w,cell h,sep,style,gap,count,tip" << eol;
-    for (const DigitSpec& d : skin.digits)
+    for (const DigitDesign& d : skin.digits)
         out << 'D' << d.n << ',' << d.at.x() << ',' << d.at.y() << ',' << d.sheet.x() << ','
             << d.sheet.y() << ',' << d.cell.width() << ',' << d.cell.height() << ',' << d.sep << ','
             << d.style << ',' << d.gap << ',' << d.count << ',' << quoted(d.tip) << eol;
     if (skin.cover) out << "C," << rect(skin.cover->rect) << ',' << quoted(skin.cover->tip) << eol;
     if (skin.list) {
-        const ListSpec& l = *skin.list;
+        const ListDesign& l = *skin.list;
         out << "X," << rect(l.rect) << ',' << rgb(l.text) << ',' << rgb(l.background) << ','
             << l.fontSize << ',' << quoted(l.font) << ',' << quoted(l.tip) << eol;
     }
