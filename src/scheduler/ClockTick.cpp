@@ -10,15 +10,15 @@ namespace velto {
 void Player::Timer2_Timer() {
     if (settings.ScrollName == 1) SetDD(6, QVariant(SongName));
     const QDateTime now = clock.Now();
-    const QString hms = now.toString(QStringLiteral("HH:mm:ss"));
-    if (hms.endsWith(QStringLiteral("00"))) {
+    const QTime time = now.time();
+    if (time.second() == 0) {
         // Once per minute: ticks later in the same second find it done.
         const QString minute = now.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         if (minute != lastMinute_) {
             lastMinute_ = minute;
-            surface.Lbl[3].caption = ClockText(now.time(), settings.TimeFmt);
+            surface.Lbl[3].caption = ClockText(time, settings.TimeFmt);
             SetDD(3, QVariant(0));
-            if (hms == QStringLiteral("00:00:00")) MakeDayStr();
+            if (time.hour() == 0 && time.minute() == 0) MakeDayStr();
             Repaint();
         }
     } else if (settings.Auto != 1 || settings.Snooze != 1) {

@@ -153,39 +153,26 @@ void frmDromel::closeEvent(QCloseEvent* event) {
     else RequestQuit();
 }
 
-int frmDromel::ButtonAt(QPoint pos) const {
-    for (int n = static_cast<int>(shown_.Btn.size()) - 1; n >= 1; --n) {
-        const ButtonElement& b = shown_.Btn[static_cast<size_t>(n)];
-        if (b.visible && b.rect.contains(pos)) return n;
+namespace {
+// The highest-numbered visible element under pos (index 0 is unused); 0 for none.
+template <typename Elements> int TopmostAt(const Elements& elements, QPoint pos) {
+    for (size_t n = elements.size() - 1; n >= 1; --n) {
+        if (elements[n].visible && elements[n].rect.contains(pos)) return static_cast<int>(n);
     }
     return 0;
 }
+} // namespace
 
-int frmDromel::TextFieldAt(QPoint pos) const {
-    for (int n = static_cast<int>(shown_.Lbl.size()) - 1; n >= 1; --n) {
-        const TextFieldElement& f = shown_.Lbl[static_cast<size_t>(n)];
-        if (f.visible && f.rect.contains(pos)) return n;
-    }
-    return 0;
-}
-
-int frmDromel::SliderAt(QPoint pos) const {
-    for (int n = static_cast<int>(shown_.iSlider.size()) - 1; n >= 1; --n) {
-        const SliderElement& s = shown_.iSlider[static_cast<size_t>(n)];
-        if (s.visible && s.rect.contains(pos)) return n;
-    }
-    return 0;
-}
+int frmDromel::ButtonAt(QPoint pos) const { return TopmostAt(shown_.Btn, pos); }
+int frmDromel::TextFieldAt(QPoint pos) const { return TopmostAt(shown_.Lbl, pos); }
+int frmDromel::SliderAt(QPoint pos) const { return TopmostAt(shown_.iSlider, pos); }
 
 QString frmDromel::ToolTipAt(QPoint pos) const {
     if (shown_.TmpBtn.visible && shown_.TmpBtn.rect.contains(pos)) return shown_.TmpBtn.toolTip;
     if (const int n = SliderAt(pos)) return shown_.iSlider[static_cast<size_t>(n)].toolTip;
     if (const int n = TextFieldAt(pos)) return shown_.Lbl[static_cast<size_t>(n)].toolTip;
     if (const int n = ButtonAt(pos)) return shown_.Btn[static_cast<size_t>(n)].toolTip;
-    for (size_t n = 1; n < shown_.Dig.size(); ++n) {
-        const DigitFieldElement& d = shown_.Dig[n];
-        if (d.visible && d.rect.contains(pos)) return d.toolTip;
-    }
+    if (const int n = TopmostAt(shown_.Dig, pos)) return shown_.Dig[static_cast<size_t>(n)].toolTip;
     if (shown_.iCover.visible && shown_.iCover.rect.contains(pos)) return shown_.iCover.toolTip;
     return QString();
 }
