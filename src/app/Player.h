@@ -6,6 +6,7 @@
 #include "platform/Folders.h"
 #include "playlist/PlaylistModel.h"
 #include "skin/Surface.h"
+#include "state/TagInfo.h"
 
 #include <QString>
 #include <QStringList>
@@ -171,11 +172,7 @@ public:
     int16_t SlideFlag = 0, DragFlag = 0;
     int16_t ScrollStart = 1;
     QString AddName, AddPath, AddTitle; // the item handed to PlAdd
-    // ID3v1 fields of the last MPEG track started.
-    struct TagFields {
-        QString Title, Artist, Album, Year, Comment;
-        int Track = 0, Genre = 0;
-    } TagInfo;
+    TagFields TagInfo; // ID3v1 fields of the last MPEG track started
     QString Prg = kPrg, Sect = kSect;
 
 private:
