@@ -2,7 +2,7 @@
 // start-up and shut-down do.
 #include "common/TextFiles.h"
 #include "playlist/PlaylistFiles.h"
-#include "playlist/PlaylistModel.h"
+#include "state/PlaylistModel.h"
 
 #include <QTemporaryDir>
 

@@ -79,11 +79,9 @@ int main(int argc, char** argv) {
     velto::SystemClock clock;
     velto::SystemShell shell;
     velto::GstMediaElementFactory media;
-    velto::Player player(velto::Ports{store, dialogs, clock, shell,
-                                      velto::Folders::FromEnvironment(
-                                          QApplication::applicationDirPath()),
-                                      media});
-    player.AttachWindow(&window);
+    velto::Player player(velto::Ports{
+        store, dialogs, clock, shell,
+        velto::Folders::FromEnvironment(QApplication::applicationDirPath()), media, &window});
     window.AttachPlayer(&player);
 
     player.Form_Load(args);

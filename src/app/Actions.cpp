@@ -1,10 +1,31 @@
 // DoIt: the action of each button number. Buttons, keys and the popup menu all
 // come here, so every skin gets the same set of actions.
 #include "app/Player.h"
+#include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
-#include "skin/SkinLoader.h"
+#include "platform/Shell.h"
+#include "state/Elements.h"
 
 namespace velto {
+
+void Player::ShowPrefs() {}
+void Player::ShowInfo() {}
+void Player::AlbumToggle() {}
+
+void Player::ShowMixer() {
+    for (const QString& name : {QStringLiteral("pavucontrol"), QStringLiteral("pavucontrol-qt")}) {
+        const QString program = shell.FindProgram(name);
+        if (!program.isEmpty() && shell.Start(program, {})) return;
+    }
+    dialogs.Message(QStringLiteral("No mixer program found. Install pavucontrol to set the "
+                                   "system volume."));
+}
+
+void Player::ShowVisSelect() {}
+
+void Player::SetOnTop(int on) {
+    if (window_) window_->SetStaysOnTop(on != 0);
+}
 
 void Player::HideMain() {
     if (!window_) return;
@@ -14,48 +35,48 @@ void Player::HideMain() {
 }
 
 void Player::DoIt(int16_t Index) {
-    switch (Index) {
-    case 1: Quit(); break;
-    case 2: HideMain(); break;
-    case 3: SizeToggle(); break;
-    case 4: SmallToggle(); break;
-    case 5: ShowPrefs(); break;
-    case 6: SelectSkin(); break;
-    case 7: VolDown(); break;
-    case 8: VolUp(); break;
-    case 9: MuteToggle(); break;
-    case 10: StopIt(); break;
-    case 11: PauseIt(); break;
-    case 12: PlayIt(); break;
-    case 13: OpenPlay(); break;
-    case 14: PrevTrack(); break;
-    case 15: NextTrack(); break;
-    case 16: ShowInfo(); break;
-    case 17: PlDelSel(); break;
-    case 18: PlMoveEntry(1); break;
-    case 19: PlMoveEntry(-1); break;
-    case 20: PlClear(); break;
-    case 21: PlLoad(); break;
-    case 22: PlSave(); break;
-    case 23:
+    switch (static_cast<Action>(Index)) {
+    case Action::Quit: Quit(); break;
+    case Action::HideMain: HideMain(); break;
+    case Action::SizeToggle: SizeToggle(); break;
+    case Action::SmallToggle: SmallToggle(); break;
+    case Action::Options: ShowPrefs(); break;
+    case Action::SelectSkin: SelectSkin(); break;
+    case Action::VolDown: VolDown(); break;
+    case Action::VolUp: VolUp(); break;
+    case Action::Mute: MuteToggle(); break;
+    case Action::Stop: StopIt(); break;
+    case Action::Pause: PauseIt(); break;
+    case Action::Play: PlayIt(); break;
+    case Action::OpenPlay: OpenPlay(); break;
+    case Action::PrevTrack: PrevTrack(); break;
+    case Action::NextTrack: NextTrack(); break;
+    case Action::TrackInfo: ShowInfo(); break;
+    case Action::DeleteSelected: PlDelSel(); break;
+    case Action::MoveDown: PlMoveEntry(1); break;
+    case Action::MoveUp: PlMoveEntry(-1); break;
+    case Action::ClearPlaylist: PlClear(); break;
+    case Action::LoadPlaylist: PlLoad(); break;
+    case Action::SavePlaylist: PlSave(); break;
+    case Action::AddFile:
         OpenMedia();
         PlAdd();
         break;
-    case 24: AddFromDir(); break;
-    case 25: IntroToggle(); break;
-    case 26: StpToggle(); break;
-    case 27: RepeatToggle(); break;
-    case 28: ShuffleToggle(); break;
-    case 29: ShowMixer(); break;
-    case 30: RptButton(); break;
-    case 31: SetRptB(); break;
-    case 32: Reverse(); break;
-    case 33: Forward(); break;
-    case 34: AlbumToggle(); break;
-    case 35: ShowVisSelect(); break;
-    case 36: PlayPause(); break;
-    case 49: LoadSkin(skin->SkinLink1, false); break;
-    case 50: LoadSkin(skin->SkinLink2, false); break;
+    case Action::AddFolder: AddFromDir(); break;
+    case Action::Intro: IntroToggle(); break;
+    case Action::StopAfterTrack: StpToggle(); break;
+    case Action::Repeat: RepeatToggle(); break;
+    case Action::Shuffle: ShuffleToggle(); break;
+    case Action::Mixer: ShowMixer(); break;
+    case Action::RepeatAB: RptButton(); break;
+    case Action::SetRepeatB: SetRptB(); break;
+    case Action::Reverse: Reverse(); break;
+    case Action::Forward: Forward(); break;
+    case Action::NowPlaying: AlbumToggle(); break;
+    case Action::PlaylistSelector: ShowVisSelect(); break;
+    case Action::PlayPause: PlayPause(); break;
+    case Action::SkinLink1: LoadSkin(skin.SkinLink1, false); break;
+    case Action::SkinLink2: LoadSkin(skin.SkinLink2, false); break;
     default: break; // 37..48 and numbers outside 1..50 have no action
     }
 }

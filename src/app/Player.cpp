@@ -1,183 +1,100 @@
 #include "app/Player.h"
 
-#include "app/CommandLine.h"
-#include "common/Numbers.h"
-#include "common/PathNames.h"
-#include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
-#include "platform/SettingsStore.h"
-#include "platform/Shell.h"
+#include "platform/MediaElement.h"
 #include "playback/PlaybackEngine.h"
-#include "skin/SkinLoader.h"
-#include "skin/WindowInput.h"
-#include "skin/SkinRecords.h"
 #include "playlist/MediaDialogs.h"
 #include "playlist/PlaylistEditor.h"
+#include "scheduler/ClockTick.h"
+#include "skin/Display.h"
+#include "skin/SkinLoader.h"
+#include "skin/Sliders.h"
+#include "skin/WindowInput.h"
+#include "skin/WindowSizing.h"
+#include "trackinfo/Covers.h"
+#include "trackinfo/TrackInfo.h"
 
-#include <cmath>
 
 namespace velto {
 
 Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
-      folders(std::move(ports.folders)),
-      playlistEditor_(std::make_unique<PlaylistEditor>(*this)),
-      mediaDialogs_(std::make_unique<MediaDialogs>(*this)),
-      playback_(std::make_unique<PlaybackEngine>(*this, ports.media)) {
+      folders(std::move(ports.folders)), window_(ports.window) {
+    PlayerState& state = *this;
+    display_ = std::make_unique<Display>(state, clock, *this);
+    sliders_ = std::make_unique<Sliders>(state, *this);
+    sizing_ = std::make_unique<WindowSizing>(state, *this, window_);
+    skinLoader_ =
+        std::make_unique<SkinLoader>(state, *display_, *this, dialogs, folders, window_, Timer1);
+    input = std::make_unique<WindowInput>(state, *this, window_, *sliders_, *this);
+    trackInfo_ = std::make_unique<TrackInfo>(state, *display_);
+    covers_ = std::make_unique<Covers>(state, *this);
+    playlistEditor_ = std::make_unique<PlaylistEditor>(state, *display_, dialogs, *covers_, *this);
+    mediaDialogs_ = std::make_unique<MediaDialogs>(state, dialogs, store, *playlistEditor_,
+                                                   *display_, *this);
+    playback_ = std::make_unique<PlaybackEngine>(
+        PlaybackParts{state, *this, dialogs, *display_, *sliders_, *trackInfo_, *covers_, Timer1},
+        ports.media);
+    clockTick_ = std::make_unique<ClockTick>(state, *display_, *sliders_, playback_->volume, clock,
+                                             *this);
+
     Timer1.setInterval(100);
     Timer2.setInterval(200);
     QObject::connect(&Timer1, &QTimer::timeout, [this] { Timer1_Timer(); });
     QObject::connect(&Timer2, &QTimer::timeout, [this] { Timer2_Timer(); });
-    skin = std::make_unique<SkinLoader>(*this);
-    input = std::make_unique<WindowInput>(*this);
 }
 
 Player::~Player() = default;
-
-void Player::ReadTwips() {
-    if (!window_) return;
-    TwipX = ToInt16(1440.0 / window_->LogicalDpiX()).value_or(15);
-    TwipY = ToInt16(1440.0 / window_->LogicalDpiY()).value_or(15);
-    if (TwipX <= 0) TwipX = 15;
-    if (TwipY <= 0) TwipY = 15;
-}
-
-void Player::PlaceWindowFromSettings() {
-    if (!window_) return;
-    if (!settings.hasX && !settings.hasY) return; // keeps its designed place
-    const QPoint now = window_->Position();
-    const int x = settings.hasX ? static_cast<int>(std::lround(double(settings.X) / TwipX)) : now.x();
-    const int y = settings.hasY ? static_cast<int>(std::lround(double(settings.Y) / TwipY)) : now.y();
-    window_->MoveTo(QPoint(x, y));
-}
-
-void Player::Form_Load(const QStringList& args) {
-    ReadTwips();
-    Prg = kPrg;
-    Sect = kSect;
-    Timer2.start();
-
-    const QPoint pos = window_ ? window_->Position() : QPoint();
-    settings.Read(store, pos.x() * TwipX, pos.y() * TwipY);
-    PlaceWindowFromSettings();
-
-    if (!FileExists(settings.Skin)) {
-        dialogs.Message(QStringLiteral("Previously selected skin not found (") + settings.Skin +
-                        QStringLiteral(")! Using default"));
-        settings.Skin.clear();
-    }
-    if (settings.Skin.isEmpty()) settings.Skin = JoinPath(folders.program, QStringLiteral("default.skin"));
-
-    PlayUnit = 0;
-    TNum = 1;
-    ScrollStart = 1;
-    Playing = Paused = Intro = STP = Repeat = 0;
-
-    ClearInf();
-    LoadSkin(settings.Skin, true);
-    LoadAutoList(JoinPath(folders.user, QStringLiteral("autolist.txt")));
-    MakeDayStr();
-
-    RunCommandLineOrRestore(args);
-    ShowAtStart();
-    Timer1.start();
-}
-
-void Player::RunCommandLineOrRestore(const QStringList& args) {
-    const CommandLine cl = CommandLine::Parse(args, [](const QString& p) { return FileExists(p); });
-    if (!cl.items.isEmpty()) {
-        for (const QString& item : cl.items) {
-            AddPath = item;
-            AddName = QStringLiteral("Commandline");
-            AddTitle = NiceName(AddPath);
-            PlAdd();
-        }
-        TNum = 1;
-        PlayIt();
-        return;
-    }
-    if (settings.StartMd != 1) return;
-    const QString list = JoinPath(folders.user, QStringLiteral("playlist.m3u"));
-    if (FileExists(list)) {
-        PlRead(list);
-        settings.ReadLastTrack(store);
-        TNum = settings.LastTrack;
-        if (settings.AutoPlay == 1) PlayIt();
-    }
-    settings.ReadLastCover(store);
-    if (!settings.LastCover.isEmpty()) LoadCover(settings.LastCover);
-}
-
-void Player::ShowAtStart() {
-    if (!window_) return;
-    if (settings.StartMin == 1) {
-        // Hidden only where a tray icon can bring it back.
-        if (window_->HasTray()) window_->SetVisible(false);
-        else window_->ShowMinimized();
-        return;
-    }
-    window_->SetVisible(true);
-}
-
-void Player::Form_Activate() {
-    ReadTwips();
-    SetOnTop(settings.WinOnTop);
-}
-
-void Player::Form_Unload() {
-    if (unloaded_) return;
-    unloaded_ = true;
-    Timer1.stop();
-    Timer2.stop();
-    CloseElement(PlayUnit);
-    if (window_) {
-        const QPoint pos = window_->Position();
-        settings.X = pos.x() * TwipX;
-        settings.Y = pos.y() * TwipY;
-    }
-    settings.LastTrack = TNum;
-    settings.Write(store);
-    WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
-}
 
 void Player::Repaint() {
     surface.Changed();
     if (window_) window_->SurfaceChanged();
 }
 
-void Player::Quit() {
-    if (window_) window_->RequestQuit();
-}
-
-void Player::ShowPrefs() {}
-void Player::ShowInfo() {}
-void Player::AlbumToggle() {}
-
-void Player::ShowMixer() {
-    for (const QString& name : {QStringLiteral("pavucontrol"), QStringLiteral("pavucontrol-qt")}) {
-        const QString program = shell.FindProgram(name);
-        if (!program.isEmpty() && shell.Start(program, {})) return;
-    }
-    dialogs.Message(QStringLiteral("No mixer program found. Install pavucontrol to set the "
-                                   "system volume."));
-}
-
-void Player::ShowVisSelect() {}
-
-void Player::SetOnTop(int on) {
-    if (window_) window_->SetStaysOnTop(on != 0);
-}
-
-void Player::LoadTagCover(const QString&, const QString&, const QString&) {}
-void Player::LoadCover(const QString&) {}
-void Player::GetMP3Info() {}
+void Player::SetDD(int field, const QVariant& vn) { display_->SetDD(field, vn); }
+void Player::ShowLights() { display_->ShowLights(); }
+void Player::ClearInf() { display_->ClearInf(); }
+void Player::Form_Paint() { display_->Form_Paint(); }
+void Player::SetSlider(int n, double v) { sliders_->SetSlider(n, v); }
+void Player::SlideAction(int n, double v) { playback_->SlideAction(n, v); }
 void Player::LoadSkin(const QString& skinName, bool importKnown) {
-    skin->LoadSkin(skinName, importKnown);
+    skinLoader_->LoadSkin(skinName, importKnown);
 }
-void Player::SelectSkin() { skin->SelectSkin(); }
-QString Player::TipText(const QString& s) { return velto::TipText(s); }
-void Player::LoadAutoList(const QString&) {}
-void Player::MakeDayStr() {}
+void Player::SelectSkin() { skinLoader_->SelectSkin(); }
+void Player::SizeToggle() { sizing_->SizeToggle(); }
+void Player::SmallToggle() { sizing_->SmallToggle(); }
+void Player::GetMP3Info() { trackInfo_->GetMP3Info(); }
+void Player::LoadCover(const QString& path) { covers_->LoadCover(path); }
+void Player::LoadTagCover(const QString& Path, const QString& Artist, const QString& Album) {
+    covers_->LoadTagCover(Path, Artist, Album);
+}
+void Player::MakeDayStr() { clockTick_->MakeDayStr(); }
+void Player::Timer2_Timer() { clockTick_->Tick(); }
+
+void Player::PlayIt() { playback_->starter.PlayIt(); }
+void Player::CloseElement(int unit) { playback_->starter.CloseElement(unit); }
+void Player::Timer1_Timer() { playback_->timer.Tick(); }
+void Player::StopIt() { playback_->transport.StopIt(); }
+void Player::PauseIt() { playback_->transport.PauseIt(); }
+void Player::PlayPause() { playback_->transport.PlayPause(); }
+void Player::Reverse() { playback_->transport.Reverse(); }
+void Player::Forward() { playback_->transport.Forward(); }
+void Player::NextTrack() { playback_->transport.NextTrack(); }
+void Player::PrevTrack() { playback_->transport.PrevTrack(); }
+void Player::PlayFrom(int32_t SPos) { playback_->transport.PlayFrom(SPos); }
+void Player::IntroToggle() { playback_->transport.IntroToggle(); }
+void Player::StpToggle() { playback_->transport.StpToggle(); }
+void Player::RepeatToggle() { playback_->transport.RepeatToggle(); }
+void Player::ShuffleToggle() { playback_->transport.ShuffleToggle(); }
+void Player::RptButton() { playback_->transport.RptButton(); }
+void Player::SetRptB() { playback_->transport.SetRptB(); }
+void Player::VolUp() { VolStep(5); }
+void Player::VolDown() { VolStep(-5); }
+void Player::VolStep(int16_t d) { playback_->volume.VolStep(d); }
+void Player::MuteToggle() { playback_->volume.MuteToggle(); }
+float Player::GetVol() { return playback_->volume.GetVol(); }
+void Player::SetVol(float v) { playback_->volume.SetVol(v); }
+MediaElement& Player::MMControl(int unit) { return playback_->Element(unit); }
 
 void Player::PlAdd() { playlistEditor_->PlAdd(); }
 void Player::PlRead(const QString& file) { playlistEditor_->PlRead(file); }
@@ -191,13 +108,15 @@ void Player::PlNames_DblClick() { playlistEditor_->PlNames_DblClick(); }
 void Player::PlNames_KeyDown(int keyCode, int shift) {
     playlistEditor_->PlNames_KeyDown(keyCode, shift);
 }
-void Player::PlLoad() { mediaDialogs_->PlLoad(); }
-void Player::PlSave() { mediaDialogs_->PlSave(); }
-void Player::OpenMedia() { mediaDialogs_->OpenMedia(); }
-void Player::AddFromDir() { mediaDialogs_->AddFromDir(); }
 void Player::ScanDir(const QString& start, const QString& exts) {
     playlistEditor_->ScanDir(start, exts);
 }
+void Player::AddDropped(const QStringList& paths) { playlistEditor_->AddDropped(paths); }
+void Player::PlLoad() { mediaDialogs_->PlLoad(); }
+void Player::PlSave() { mediaDialogs_->PlSave(); }
+void Player::OpenMedia() { mediaDialogs_->OpenMedia(); }
+void Player::OpenPlay() { mediaDialogs_->OpenPlay(); }
+void Player::AddFromDir() { mediaDialogs_->AddFromDir(); }
 QString Player::BrowseFolder(const QString& title) { return mediaDialogs_->BrowseFolder(title); }
 
 } // namespace velto

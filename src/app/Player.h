@@ -1,12 +1,11 @@
 #pragma once
-// The player without its window: the public state of the main window, the
-// settings, the skin's Surface and the procedures every part of the program
-// calls. Subsystem logic lives in the subsystem folders; Player forwards.
-#include "app/Settings.h"
+// The player without its window: the facade the main window, the actions and
+// the tests call. It is the player's state (PlayerState), owns the subsystems
+// and the two timers, wires them together and forwards each procedure to the
+// subsystem that holds it.
 #include "platform/Folders.h"
-#include "playlist/PlaylistModel.h"
-#include "skin/Surface.h"
-#include "state/TagInfo.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
 
 #include <QString>
 #include <QStringList>
@@ -18,18 +17,24 @@
 
 namespace velto {
 
+class ClockTick;
 class Clock;
+class Covers;
 class Dialogs;
+class Display;
 class MainWindow;
+class MediaDialogs;
 class MediaElement;
 class MediaElementFactory;
 class PlaybackEngine;
-class MediaDialogs;
 class PlaylistEditor;
 class SettingsStore;
 class Shell;
 class SkinLoader;
+class Sliders;
+class TrackInfo;
 class WindowInput;
+class WindowSizing;
 
 // The ports the player works through; the program passes the real ones,
 // tests pass fakes.
@@ -40,17 +45,16 @@ struct Ports {
     Shell& shell;
     Folders folders;
     MediaElementFactory& media; // makes the two playback elements
+    MainWindow* window = nullptr; // may be null in tests that need none
 };
 
-class Player {
+class Player : public PlayerState, public Repainter, public Commands {
 public:
     explicit Player(Ports ports);
     ~Player();
     Player(const Player&) = delete;
     Player& operator=(const Player&) = delete;
 
-    // The main window; set before Form_Load. May be null in tests that need none.
-    void AttachWindow(MainWindow* window) { window_ = window; }
     MainWindow* Window() const { return window_; }
 
     // --- start-up, shut-down -------------------------------------------------
@@ -63,37 +67,35 @@ public:
     void ShowMixer();
     void ShowVisSelect();
     // The action of button number Index; numbers without one do nothing.
-    void DoIt(int16_t Index);
+    void DoIt(int16_t Index) override;
     // The surface changed: the window repaints what differs.
-    void Repaint();
+    void Repaint() override;
     // Hides the window where a tray icon can bring it back, else minimises it.
     void HideMain();
     void ShowInfo();
     void AlbumToggle();
-    // Files dropped from a file manager, in the order of the drag source.
     void AddDropped(const QStringList& paths);
     void SetOnTop(int on);
 
-    // --- procedures whose bodies live in their subsystems ---------------------
-    void PlayIt();
+    // --- displays, skin, track information ---------------------------------
     void SetDD(int field, const QVariant& vn);
     void ShowLights();
-    void SetSlider(int n, double v);
-    void SlideAction(int n, double v);
-    void LoadCover(const QString& path);
-    void GetMP3Info();
     void ClearInf();
-    // Redraws the six digit fields and the clock text from the current state.
     void Form_Paint();
+    void SetSlider(int n, double v);
+    void SlideAction(int n, double v) override;
     void LoadSkin(const QString& skinName, bool importKnown);
     void SelectSkin();
-    static QString TipText(const QString& s);
-    void LoadAutoList(const QString& file);
-    void MakeDayStr();
-    void CloseElement(int unit);
+    void SizeToggle();
+    void SmallToggle();
+    void GetMP3Info();
+    void LoadCover(const QString& path);
     void LoadTagCover(const QString& Path, const QString& Artist, const QString& Album);
+    void MakeDayStr();
 
     // --- playback -------------------------------------------------------------
+    void PlayIt() override;
+    void CloseElement(int unit);
     void StopIt();
     void PauseIt();
     void PlayPause();
@@ -101,7 +103,7 @@ public:
     void Forward();
     void NextTrack();
     void PrevTrack();
-    void PlayFrom(int32_t SPos);
+    void PlayFrom(int32_t SPos) override;
     void OpenPlay();
     void IntroToggle();
     void StpToggle();
@@ -109,8 +111,6 @@ public:
     void ShuffleToggle();
     void RptButton();
     void SetRptB();
-    void SizeToggle();
-    void SmallToggle();
     void VolUp();
     void VolDown();
     void VolStep(int16_t d);
@@ -145,35 +145,15 @@ public:
     QTimer Timer1; // 100 ms, playback
     QTimer Timer2; // 200 ms, clock and display
 
-    // --- ports and shared data --------------------------------------------------
+    // --- ports ----------------------------------------------------------------
     SettingsStore& store;
     Dialogs& dialogs;
     Clock& clock;
     Shell& shell;
     const Folders folders;
-    Settings settings;
-    Surface surface;
-    PlaylistModel playlist; // PlNames and PlPath in one list
-    std::unique_ptr<SkinLoader> skin; // the skin loader and its tables (DigTab, SlideTab, ...)
-    std::unique_ptr<WindowInput> input; // mouse and keys on the skinned window
 
-    // --- state of the main window ----------------------------------------------
-    int16_t TwipX = 15; // twips per pixel
-    int16_t TwipY = 15;
-    int16_t TNum = 1; // 1-based current playlist position
-    QString SongPath, SongName, SongTitle;
-    QString Dev; // device type of the current medium; "Delay" for pictures
-    int32_t SongLen = 0, Elapsed = 0, Remain = 0, TimeDisp = 0, RptA = 0, RptB = 0; // ms
-    // Player flags: 0 or -1, toggled with ~.
-    int16_t Playing = 0, Paused = 0, Intro = 0, STP = 0, Shuffle = 0, Random = 0, Repeat = 0,
-            Mute = 0, TimeFlag = 0;
-    int16_t HFlag = 0, Small = 0; // window size in use
-    int16_t PlayUnit = 0;         // media element in use
-    int16_t SlideFlag = 0, DragFlag = 0;
-    int16_t ScrollStart = 1;
-    QString AddName, AddPath, AddTitle; // the item handed to PlAdd
-    TagFields TagInfo; // ID3v1 fields of the last MPEG track started
-    QString Prg = kPrg, Sect = kSect;
+    // Mouse and keys on the skinned window.
+    std::unique_ptr<WindowInput> input;
 
 private:
     void ReadTwips();
@@ -181,12 +161,19 @@ private:
     void RunCommandLineOrRestore(const QStringList& args);
     void ShowAtStart();
 
-    MainWindow* window_ = nullptr;
+    MainWindow* window_;
+    bool unloaded_ = false;
+    // Subsystems, lowest first: each is built from those before it.
+    std::unique_ptr<Display> display_;
+    std::unique_ptr<Sliders> sliders_;
+    std::unique_ptr<WindowSizing> sizing_;
+    std::unique_ptr<SkinLoader> skinLoader_;
+    std::unique_ptr<TrackInfo> trackInfo_;
+    std::unique_ptr<Covers> covers_;
     std::unique_ptr<PlaylistEditor> playlistEditor_;
     std::unique_ptr<MediaDialogs> mediaDialogs_;
-    bool unloaded_ = false;
-    QString lastMinute_; // the clock minute whose step has run
     std::unique_ptr<PlaybackEngine> playback_;
+    std::unique_ptr<ClockTick> clockTick_;
 };
 
 } // namespace velto

@@ -1,60 +1,64 @@
 #include "playback/PlaybackTimer.h"
 
-#include "app/Player.h"
 #include "common/Numbers.h"
 #include "platform/MediaElement.h"
 #include "playback/MediaTypes.h"
 #include "playback/PlaybackEngine.h"
 #include "playback/TimeText.h"
+#include "skin/Display.h"
+#include "skin/Sliders.h"
+#include "state/Elements.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
 
 #include <memory>
 #include <random>
 
 namespace velto {
 
-PlaybackTimer::PlaybackTimer(Player& player, PlaybackEngine& engine) : p_(player), e_(engine) {
+PlaybackTimer::PlaybackTimer(PlaybackEngine& engine) : s_(engine.parts.state), e_(engine) {
     auto generator = std::make_shared<std::mt19937>(std::random_device{}());
     random = [generator] { return std::uniform_real_distribution<double>(0.0, 1.0)(*generator); };
 }
 
 void PlaybackTimer::Tick() {
-    if (p_.Playing == 0) return;
-    if (p_.SongLen == 0 && !AskLengthAgain()) return;
+    if (s_.Playing == 0) return;
+    if (s_.SongLen == 0 && !AskLengthAgain()) return;
 
-    if (p_.Dev == kDevDelay) {
-        if (p_.Paused == 0) p_.Elapsed += kIntervalMs;
+    if (s_.Dev == kDevDelay) {
+        if (s_.Paused == 0) s_.Elapsed += kIntervalMs;
     } else {
-        p_.Elapsed = e_.Element(p_.PlayUnit).Position();
+        s_.Elapsed = e_.Element(s_.PlayUnit).Position();
     }
-    p_.Remain = p_.SongLen - p_.Elapsed;
-    p_.TimeDisp = p_.TimeFlag != 0 ? p_.Remain : p_.Elapsed;
-    ShowTime(p_.TimeDisp, p_.TimeFlag != 0);
+    s_.Remain = s_.SongLen - s_.Elapsed;
+    s_.TimeDisp = s_.TimeFlag != 0 ? s_.Remain : s_.Elapsed;
+    ShowTime(s_.TimeDisp, s_.TimeFlag != 0);
 
-    if (p_.surface.iSlider[1].visible && p_.SlideFlag != 1)
-        p_.SetSlider(1, double(p_.Elapsed) / double(p_.SongLen));
+    if (s_.surface.iSlider[slider::Position].visible && s_.SlideFlag != slider::Position)
+        e_.parts.sliders.SetSlider(slider::Position, double(s_.Elapsed) / double(s_.SongLen));
 
-    if (p_.Intro != 0 && p_.Elapsed > 10000) {
+    if (s_.Intro != 0 && s_.Elapsed > 10000) {
         // The next track has started; this tick's position belongs to the
         // previous one and must not end the new one at once.
         Advance();
         return;
     }
-    if (p_.RptB > 0 && p_.Elapsed >= p_.RptB) p_.PlayFrom(p_.RptA);
-    if (p_.Elapsed >= p_.SongLen - p_.settings.PBOverlap) Advance();
+    if (s_.RptB > 0 && s_.Elapsed >= s_.RptB) e_.transport.PlayFrom(s_.RptA);
+    if (s_.Elapsed >= s_.SongLen - s_.settings.PBOverlap) Advance();
 }
 
 // A medium whose length was not known when it opened (a stream) is asked
 // again; until it is known, only its running time is shown.
 bool PlaybackTimer::AskLengthAgain() {
-    if (p_.Dev.isEmpty() || p_.Dev == kDevDelay) return false;
-    MediaElement& element = e_.Element(p_.PlayUnit);
-    p_.SongLen = element.TrackLength();
-    if (p_.SongLen > 0) {
-        p_.surface.Lbl[13].caption = TotalTimeText(p_.SongLen);
+    if (s_.Dev.isEmpty() || s_.Dev == kDevDelay) return false;
+    MediaElement& element = e_.Element(s_.PlayUnit);
+    s_.SongLen = element.TrackLength();
+    if (s_.SongLen > 0) {
+        s_.surface.Lbl[lbl::TotalTime].caption = TotalTimeText(s_.SongLen);
         return true;
     }
-    p_.Elapsed = element.Position();
-    ShowTime(p_.Elapsed, false);
+    s_.Elapsed = element.Position();
+    ShowTime(s_.Elapsed, false);
     return false;
 }
 
@@ -62,24 +66,24 @@ void PlaybackTimer::ShowTime(int32_t ms, bool remaining) {
     int32_t seconds = 0;
     const QString text = PlayTimeText(ms, remaining, &seconds);
     if (text == shownText_) return;
-    p_.surface.Lbl[1].caption = text;
-    p_.SetDD(1, seconds);
+    s_.surface.Lbl[lbl::Time].caption = text;
+    e_.parts.display.SetDD(dig::PlayTime, seconds);
     shownText_ = text;
-    e_.SurfaceChanged();
+    e_.parts.repaint.Repaint();
 }
 
 void PlaybackTimer::Advance() {
-    if (p_.settings.PBOverlap > 0) p_.PlayUnit = static_cast<int16_t>(1 - p_.PlayUnit);
-    if (p_.Repeat == 0) {
-        if (p_.Shuffle == -1) {
+    if (s_.settings.PBOverlap > 0) s_.PlayUnit = static_cast<int16_t>(1 - s_.PlayUnit);
+    if (s_.Repeat == 0) {
+        if (s_.Shuffle == -1) {
             const double r = random();
-            p_.TNum = ToInt16(r * p_.playlist.Count() + 1).value_or(1);
+            s_.TNum = ToInt16(r * s_.playlist.Count() + 1).value_or(1);
         } else {
-            p_.TNum = static_cast<int16_t>(p_.TNum + 1);
+            s_.TNum = static_cast<int16_t>(s_.TNum + 1);
         }
     }
-    p_.PlayIt();
-    if (p_.STP != 0) p_.StopIt();
+    e_.starter.PlayIt();
+    if (s_.STP != 0) e_.transport.StopIt();
 }
 
 } // namespace velto

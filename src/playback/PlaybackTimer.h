@@ -8,11 +8,11 @@
 namespace velto {
 
 class PlaybackEngine;
-class Player;
+struct PlayerState;
 
 class PlaybackTimer {
 public:
-    PlaybackTimer(Player& player, PlaybackEngine& engine);
+    explicit PlaybackTimer(PlaybackEngine& engine);
 
     void Tick();
     void Advance();
@@ -28,7 +28,7 @@ private:
     void ShowTime(int32_t ms, bool remaining);
     bool AskLengthAgain();
 
-    Player& p_;
+    PlayerState& s_;
     PlaybackEngine& e_;
     QString shownText_;
 };

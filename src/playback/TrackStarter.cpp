@@ -1,6 +1,5 @@
 #include "playback/TrackStarter.h"
 
-#include "app/Player.h"
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "platform/Dialogs.h"
@@ -8,11 +7,21 @@
 #include "playback/MediaTypes.h"
 #include "playback/PlaybackEngine.h"
 #include "playback/TimeText.h"
+#include "skin/Display.h"
+#include "skin/Sliders.h"
+#include "state/Elements.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
+#include "trackinfo/Covers.h"
+#include "trackinfo/TrackInfo.h"
 
 #include <QElapsedTimer>
+#include <QTimer>
 #include <QThread>
 
 namespace velto {
+
+TrackStarter::TrackStarter(PlaybackEngine& engine) : s_(engine.parts.state), e_(engine) {}
 
 namespace {
 
@@ -25,93 +34,93 @@ QString WithoutMarker(QString name) {
 } // namespace
 
 void TrackStarter::PlayIt() {
-    PlaylistModel& list = p_.playlist;
+    PlaylistModel& list = s_.playlist;
     const int count = list.Count();
     if (count == 0) return;
-    if (p_.TNum < 1)
-        p_.TNum = ToInt16(count).value_or(INT16_MAX);
-    else if (p_.TNum > count)
-        p_.TNum = 1;
-    const int index = p_.TNum - 1;
+    if (s_.TNum < 1)
+        s_.TNum = ToInt16(count).value_or(INT16_MAX);
+    else if (s_.TNum > count)
+        s_.TNum = 1;
+    const int index = s_.TNum - 1;
 
-    p_.Timer1.stop();
+    e_.parts.Timer1.stop();
     StopShortTail();
-    MediaElement& element = e_.Element(p_.PlayUnit);
+    MediaElement& element = e_.Element(s_.PlayUnit);
     element.Command(QStringLiteral("close"));
-    p_.SongPath = list.At(index).path;
-    for (int field : {10, 11, 12})
-        p_.surface.Lbl[field].caption.clear();
-    p_.RptA = 0;
-    p_.RptB = 0;
+    s_.SongPath = list.At(index).path;
+    for (int field : {lbl::Bitrate, lbl::Frequency, lbl::ChannelMode})
+        s_.surface.Lbl[field].caption.clear();
+    s_.RptA = 0;
+    s_.RptB = 0;
     if (MissingFile(index)) {
-        p_.Dev.clear();
-        e_.SurfaceChanged();
+        s_.Dev.clear();
+        e_.parts.repaint.Repaint();
         return;
     }
 
-    const MediaKind kind = KindOf(p_.SongPath);
-    p_.Dev = DeviceTypeFor(kind);
+    const MediaKind kind = KindOf(s_.SongPath);
+    s_.Dev = DeviceTypeFor(kind);
     int16_t cdTrack = 0;
     switch (kind) {
     case MediaKind::MpegAudio:
         // The header and tag are read from the file itself; a stream has neither.
-        if (IsLocalFile(p_.SongPath)) {
-            p_.GetMP3Info();
-            if (p_.settings.UseTagCover == 1)
-                p_.LoadTagCover(PathOnly(p_.SongPath), p_.TagInfo.Artist, p_.TagInfo.Album);
+        if (IsLocalFile(s_.SongPath)) {
+            e_.parts.trackInfo.GetMP3Info();
+            if (s_.settings.UseTagCover == 1)
+                e_.parts.covers.LoadTagCover(PathOnly(s_.SongPath), s_.TagInfo.Artist, s_.TagInfo.Album);
         }
         break;
     case MediaKind::CdAudio:
-        cdTrack = CdTrackNumber(p_.SongPath);
+        cdTrack = CdTrackNumber(s_.SongPath);
         break;
     case MediaKind::Picture:
-        p_.SongLen = 5000;
-        p_.Elapsed = 0;
-        p_.LoadCover(p_.SongPath);
+        s_.SongLen = 5000;
+        s_.Elapsed = 0;
+        e_.parts.covers.LoadCover(s_.SongPath);
         list.SetSelection(index);
-        p_.Timer1.start();
+        e_.parts.Timer1.start();
         break;
     case MediaKind::Refused:
-        e_.SurfaceChanged();
+        e_.parts.repaint.Repaint();
         return;
     default:
         break;
     }
 
-    e_.SetSlider(1, 0);
-    const SliderTable& slider1 = e_.SlideTab()[1];
-    if (slider1.w + slider1.h > 0) p_.surface.iSlider[1].visible = true;
+    e_.parts.sliders.SetSlider(slider::Position, 0);
+    const SliderTable& position = s_.skin.SlideTab[slider::Position];
+    if (position.w + position.h > 0) s_.surface.iSlider[slider::Position].visible = true;
 
-    p_.SongName = list.At(index).name;
-    p_.SetDD(6, p_.SongName);
-    p_.surface.Lbl[2].caption = p_.SongName;
-    p_.surface.Lbl[4].caption = BlankPrefixed(p_.TNum);
-    p_.SetDD(2, p_.TNum);
+    s_.SongName = list.At(index).name;
+    e_.parts.display.SetDD(dig::Title, s_.SongName);
+    s_.surface.Lbl[lbl::Title].caption = s_.SongName;
+    s_.surface.Lbl[lbl::TrackNumber].caption = BlankPrefixed(s_.TNum);
+    e_.parts.display.SetDD(dig::TrackNumber, s_.TNum);
 
-    element.DeviceType = p_.Dev;
+    element.DeviceType = s_.Dev;
     element.TimeFormat = 0;
-    if (p_.Dev != kDevDelay && !Open(element, cdTrack)) {
+    if (s_.Dev != kDevDelay && !Open(element, cdTrack)) {
         ReportOpenError(element);
         return;
     }
 
-    p_.Paused = 0;
-    p_.Playing = -1;
-    p_.ShowLights();
+    s_.Paused = 0;
+    s_.Playing = -1;
+    e_.parts.display.ShowLights();
     list.SetSelection(index);
-    p_.surface.Lbl[13].caption = TotalTimeText(p_.SongLen);
-    e_.SurfaceChanged();
+    s_.surface.Lbl[lbl::TotalTime].caption = TotalTimeText(s_.SongLen);
+    e_.parts.repaint.Repaint();
 
-    if (p_.Dev == kDevModule) WaitForModule(element);
-    p_.Timer1.start();
+    if (s_.Dev == kDevModule) WaitForModule(element);
+    e_.parts.Timer1.start();
 }
 
 // The element not in use may still play the previous track's tail; one that
 // is only just into its medium belongs to a track shorter than the overlap
 // and is stopped, without a word, so two tracks do not start together.
 void TrackStarter::StopShortTail() {
-    MediaElement& other = e_.Element(1 - p_.PlayUnit);
-    if (other.Mode() == kModePlaying && other.Position() < p_.settings.PBOverlap) {
+    MediaElement& other = e_.Element(1 - s_.PlayUnit);
+    if (other.Mode() == kModePlaying && other.Position() < s_.settings.PBOverlap) {
         other.Wait = true;
         other.Command(QStringLiteral("stop"));
     }
@@ -120,9 +129,9 @@ void TrackStarter::StopShortTail() {
 // A missing local file is marked in its name once; its path stays, so the
 // entry plays again (and loses the mark) when the file is back.
 bool TrackStarter::MissingFile(int index) {
-    PlaylistModel& list = p_.playlist;
+    PlaylistModel& list = s_.playlist;
     const QString name = list.At(index).name;
-    if (!IsLocalFile(p_.SongPath) || FileExists(p_.SongPath)) {
+    if (!IsLocalFile(s_.SongPath) || FileExists(s_.SongPath)) {
         if (name.contains(kFileNotFound)) list.SetName(index, WithoutMarker(name));
         return false;
     }
@@ -132,27 +141,27 @@ bool TrackStarter::MissingFile(int index) {
 }
 
 bool TrackStarter::Open(MediaElement& element, int16_t cdTrack) {
-    if (p_.Dev == kDevCdAudio) {
+    if (s_.Dev == kDevCdAudio) {
         element.FileName.clear();
         element.Command(QStringLiteral("open"));
         if (element.Error() > 0) return false;
         element.Track = cdTrack;
         const int32_t start = element.TrackPosition();
-        p_.SongLen = element.TrackLength();
+        s_.SongLen = element.TrackLength();
         // The track is read when it is addressed; a drive without that
         // track reports here.
         if (element.Error() > 0) return false;
         element.From = start;
-        element.To = start + p_.SongLen - 1;
+        element.To = start + s_.SongLen - 1;
         element.Command(QStringLiteral("play"));
         return true;
     }
-    element.FileName = p_.SongPath;
+    element.FileName = s_.SongPath;
     element.Wait = true;
     element.Command(QStringLiteral("open"));
     if (element.Error() > 0) return false;
     element.From = 0;
-    p_.SongLen = element.TrackLength();
+    s_.SongLen = element.TrackLength();
     element.Command(QStringLiteral("play"));
     return true;
 }
@@ -167,10 +176,10 @@ void TrackStarter::ReportOpenError(MediaElement& element) {
             "Unknown file format, corrupt file, or un-supported variation of known format.");
     else
         hint = QStringLiteral("Unhandled Velto error");
-    p_.dialogs.Message(QStringLiteral("MCI Device: ") + p_.Dev + QStringLiteral("\r\r") +
+    e_.parts.dialogs.Message(QStringLiteral("MCI Device: ") + s_.Dev + QStringLiteral("\r\r") +
                        element.ErrorMessage() + QStringLiteral("\r\r") + hint);
-    p_.Dev.clear();
-    e_.SurfaceChanged();
+    s_.Dev.clear();
+    e_.parts.repaint.Repaint();
 }
 
 // Module music plays natively here, with no outside player window to bring

@@ -9,13 +9,13 @@ namespace velto {
 
 class MediaElement;
 class PlaybackEngine;
-class Player;
+struct PlayerState;
 
 inline const QString kFileNotFound = QStringLiteral("[FILE NOT FOUND]");
 
 class TrackStarter {
 public:
-    TrackStarter(Player& player, PlaybackEngine& engine) : p_(player), e_(engine) {}
+    explicit TrackStarter(PlaybackEngine& engine);
 
     void PlayIt();
     void CloseElement(int unit);
@@ -30,7 +30,7 @@ private:
     void ReportOpenError(MediaElement& element);
     void WaitForModule(MediaElement& element);
 
-    Player& p_;
+    PlayerState& s_;
     PlaybackEngine& e_;
 };
 

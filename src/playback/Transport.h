@@ -1,16 +1,16 @@
 #pragma once
 // The transport buttons and play modes: stop, pause, seek, next and previous,
-// the mode switches with their lights, A-B repeat and the window sizes.
+// the mode switches with their lights and A-B repeat.
 #include <cstdint>
 
 namespace velto {
 
 class PlaybackEngine;
-class Player;
+struct PlayerState;
 
 class Transport {
 public:
-    Transport(Player& player, PlaybackEngine& engine) : p_(player), e_(engine) {}
+    explicit Transport(PlaybackEngine& engine);
 
     void StopIt();
     void PauseIt();
@@ -20,21 +20,17 @@ public:
     void NextTrack();
     void PrevTrack();
     void PlayFrom(int32_t SPos);
-    void OpenPlay();
     void IntroToggle();
     void StpToggle();
     void RepeatToggle();
     void ShuffleToggle();
     void RptButton();
     void SetRptB();
-    void SizeToggle();
-    void SmallToggle();
 
 private:
     void SetA();
-    void ApplyWindowSize(int size);
 
-    Player& p_;
+    PlayerState& s_;
     PlaybackEngine& e_;
 };
 

@@ -1,14 +1,18 @@
 #include "playback/Volume.h"
 
-#include "app/Player.h"
 #include "common/Numbers.h"
 #include "platform/MediaElement.h"
 #include "playback/PlaybackEngine.h"
+#include "skin/Sliders.h"
+#include "state/Elements.h"
+#include "state/PlayerState.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace velto {
+
+Volume::Volume(PlaybackEngine& engine) : s_(engine.parts.state), e_(engine) {}
 
 int WholePercent(double v) {
     return static_cast<int>(std::floor(v * 100.0 + 0.01));
@@ -38,23 +42,23 @@ void Volume::ApplyTo(MediaElement& element) const {
 }
 
 void Volume::VolStep(int16_t d) {
-    if (p_.Mute == -1) MuteToggle();
+    if (s_.Mute == -1) MuteToggle();
     const double v = std::clamp(static_cast<double>(GetVol()) + d / 100.0, 0.0, 1.0);
-    p_.SetSlider(2, v);
-    p_.SlideAction(2, v);
+    e_.parts.sliders.SetSlider(slider::Volume, v);
+    e_.SlideAction(slider::Volume, v);
 }
 
 // Muting remembers the level in hundredths and steps down to 0; unmuting
 // steps back up by what was remembered.
 void Volume::MuteToggle() {
-    if (p_.Mute == -1) {
-        p_.Mute = 0;
+    if (s_.Mute == -1) {
+        s_.Mute = 0;
         VolStep(savedHundredths_);
         return;
     }
     savedHundredths_ = static_cast<int16_t>(WholePercent(GetVol()));
     VolStep(-100);
-    p_.Mute = -1;
+    s_.Mute = -1;
 }
 
 } // namespace velto

@@ -7,7 +7,7 @@ namespace velto {
 
 class MediaElement;
 class PlaybackEngine;
-class Player;
+struct PlayerState;
 
 // The whole percent of a level 0..1. The level is kept in 16 bits, so a value
 // read back lies up to a level step below the one set (0.95 reads 0.949996);
@@ -16,7 +16,7 @@ int WholePercent(double v);
 
 class Volume {
 public:
-    Volume(Player& player, PlaybackEngine& engine) : p_(player), e_(engine) {}
+    explicit Volume(PlaybackEngine& engine);
 
     float GetVol() const;
     void SetVol(float v);
@@ -29,7 +29,7 @@ public:
     void ApplyTo(MediaElement& element) const;
 
 private:
-    Player& p_;
+    PlayerState& s_;
     PlaybackEngine& e_;
     uint32_t levels_ = 0xFFFFFFFFu;
     int16_t savedHundredths_ = 0; // the level before mute

@@ -1,6 +1,6 @@
 #pragma once
 // Finding the media files below a folder, breadth-first.
-#include "playlist/PlaylistModel.h"
+#include "state/PlaylistModel.h"
 
 #include <QString>
 

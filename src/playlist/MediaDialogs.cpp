@@ -1,10 +1,13 @@
 #include "playlist/MediaDialogs.h"
 
-#include "app/Player.h"
 #include "common/PathNames.h"
 #include "platform/Dialogs.h"
 #include "playlist/FolderScan.h"
 #include "playlist/PlaylistEditor.h"
+#include "skin/Display.h"
+#include "state/Elements.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
 
 namespace velto {
 
@@ -19,28 +22,27 @@ const QString kOpenMediaFilter = QStringLiteral(
 namespace {
 const QString kLoadFilter = QStringLiteral("MP3 Playlists (*.M3U)|*.M3U|Playlists (*.PLS)|*.PLS");
 const QString kSaveFilter = QStringLiteral("MP3 Playlists (*.M3U)|*.M3U");
-constexpr int kTitleField = 14;
 } // namespace
 
 void MediaDialogs::RememberFolder(const QString& folder) {
-    player_.settings.Path = folder;
-    player_.settings.SavePath(player_.store);
+    s_.settings.Path = folder;
+    s_.settings.SavePath(store_);
 }
 
 void MediaDialogs::PlLoad() {
     FileDialogRequest request;
     request.title = QStringLiteral("Load Playlist");
     request.filter = kLoadFilter;
-    request.initialFolder = player_.settings.Path;
-    const auto chosen = player_.dialogs.ShowFileDialog(request);
+    request.initialFolder = s_.settings.Path;
+    const auto chosen = dialogs_.ShowFileDialog(request);
     if (!chosen || chosen->fileName.isEmpty()) return;
     const QString file = chosen->fileName;
     RememberFolder(PathOnly(file));
-    if (player_.settings.ClearPLFirst == 1) player_.PlClear();
-    player_.PlRead(file);
-    if (player_.settings.AutoPlay == 1) {
-        player_.TNum = 1;
-        player_.PlayIt();
+    if (s_.settings.ClearPLFirst == 1) editor_.PlClear();
+    editor_.PlRead(file);
+    if (s_.settings.AutoPlay == 1) {
+        s_.TNum = 1;
+        commands_.PlayIt();
     }
 }
 
@@ -48,45 +50,54 @@ void MediaDialogs::PlSave() {
     FileDialogRequest request;
     request.title = QStringLiteral("Save Playlist");
     request.filter = kSaveFilter;
-    request.initialFolder = player_.settings.Path;
+    request.initialFolder = s_.settings.Path;
     request.save = true;
-    const auto chosen = player_.dialogs.ShowFileDialog(request);
+    const auto chosen = dialogs_.ShowFileDialog(request);
     if (!chosen || chosen->fileName.isEmpty()) return;
     const QString file = chosen->fileName;
     RememberFolder(PathOnly(file));
     // The title names the file only when the playlist really is in it.
-    if (player_.WritePL(file)) ShowCaption(player_, kTitleField, NiceName(file));
+    if (editor_.WritePL(file)) display_.ShowCaption(lbl::PlaylistTitle, NiceName(file));
 }
 
 void MediaDialogs::OpenMedia() {
-    player_.AddName.clear();
+    s_.AddName.clear();
     if (openFilterIndex_ == 0) openFilterIndex_ = 1;
     FileDialogRequest request;
     request.title = QStringLiteral("Open Media file");
     request.filter = kOpenMediaFilter;
-    request.initialFolder = player_.settings.Path;
+    request.initialFolder = s_.settings.Path;
     request.filterIndex = openFilterIndex_;
-    const auto chosen = player_.dialogs.ShowFileDialog(request);
+    const auto chosen = dialogs_.ShowFileDialog(request);
     if (!chosen || chosen->fileName.isEmpty()) return;
     openFilterIndex_ = chosen->filterIndex;
     const QString path = chosen->fileName;
     const QString name = chosen->fileTitle.isEmpty() ? FileOnly(path) : chosen->fileTitle;
-    player_.AddName = name;
-    player_.AddTitle = NiceName(name);
-    player_.AddPath = path;
+    s_.AddName = name;
+    s_.AddTitle = NiceName(name);
+    s_.AddPath = path;
     RememberFolder(path.endsWith(name) ? path.left(path.size() - name.size()) : PathOnly(path));
 }
 
 void MediaDialogs::AddFromDir() {
     const QString folder = BrowseFolder(QStringLiteral("Select Directory containing Media Files:"));
     if (folder.isEmpty()) return;
-    player_.ScanDir(folder, ExtensionsInForce(player_.settings.ValidExt));
+    editor_.ScanDir(folder, ExtensionsInForce(s_.settings.ValidExt));
     // The count would otherwise stay behind until the next change.
-    player_.ShowPlCount();
+    editor_.ShowPlCount();
+}
+
+void MediaDialogs::OpenPlay() {
+    OpenMedia();
+    if (s_.AddName.isEmpty()) return;
+    editor_.PlClear();
+    editor_.PlAdd();
+    s_.TNum = 1;
+    commands_.PlayIt();
 }
 
 QString MediaDialogs::BrowseFolder(const QString& title) {
-    const auto folder = player_.dialogs.BrowseFolder(title, player_.settings.Path);
+    const auto folder = dialogs_.BrowseFolder(title, s_.settings.Path);
     return folder ? AddSlash(*folder) : QString();
 }
 

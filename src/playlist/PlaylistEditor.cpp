@@ -1,13 +1,16 @@
 #include "playlist/PlaylistEditor.h"
 
-#include "app/Player.h"
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
 #include "platform/Dialogs.h"
-#include "platform/MainWindow.h"
 #include "playlist/FolderScan.h"
 #include "playlist/PlaylistFiles.h"
+#include "skin/Display.h"
+#include "state/Elements.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
+#include "trackinfo/Covers.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -15,8 +18,6 @@
 namespace velto {
 
 namespace {
-constexpr int kTitleField = 14;
-constexpr int kCountField = 16;
 constexpr int kDeleteKey = 46;
 
 int roomLeft(const PlaylistModel& model) {
@@ -32,21 +33,14 @@ QString absoluteWhenLocal(const QString& path) {
 }
 } // namespace
 
-void ShowCaption(Player& player, int field, const QString& text) {
-    QString& caption = player.surface.Lbl.at(static_cast<size_t>(field)).caption;
-    if (caption == text) return;
-    caption = text;
-    player.Repaint();
-}
-
 void PlaylistEditor::PlAdd() {
-    Player& p = player_;
+    PlayerState& p = s_;
     if (!p.AddName.isEmpty()) {
         const QString path = absoluteWhenLocal(p.AddPath);
         if (KindOfPlaylist(path) != PlaylistKind::Other) {
-            p.PlRead(path);
+            PlRead(path);
         } else if (IsDirectory(path)) {
-            p.ScanDir(path, ExtensionsInForce(p.settings.ValidExt));
+            ScanDir(path, ExtensionsInForce(p.settings.ValidExt));
         } else if (roomLeft(p.playlist) > 0) {
             QString title = p.AddTitle;
             if (IsPic(path)) title += QStringLiteral(" (picture)");
@@ -58,7 +52,7 @@ void PlaylistEditor::PlAdd() {
 }
 
 void PlaylistEditor::PlDelEntry(int index) {
-    PlaylistModel& model = player_.playlist;
+    PlaylistModel& model = s_.playlist;
     if (index >= 0 && index < model.Count()) {
         model.RemoveAt(index);
         // The entry that moved into the place, or the new last one.
@@ -68,11 +62,11 @@ void PlaylistEditor::PlDelEntry(int index) {
 }
 
 void PlaylistEditor::PlDelSel() {
-    PlDelEntry(player_.playlist.Selection());
+    PlDelEntry(s_.playlist.Selection());
 }
 
 void PlaylistEditor::PlMoveEntry(int D) {
-    PlaylistModel& model = player_.playlist;
+    PlaylistModel& model = s_.playlist;
     const int i = model.Selection();
     const int j = i + D;
     if (i < 0 || j < 0 || j >= model.Count()) return;
@@ -81,41 +75,40 @@ void PlaylistEditor::PlMoveEntry(int D) {
 }
 
 void PlaylistEditor::PlClear() {
-    player_.playlist.Clear();
-    player_.TNum = 1;
+    s_.playlist.Clear();
+    s_.TNum = 1;
     // Forget the shown cover, so the same picture shows again after a reload.
-    player_.surface.iCover.picture = QImage();
-    player_.LoadCover(QString());
-    ShowCaption(player_, kTitleField, QStringLiteral("untitled"));
+    covers_.Clear();
+    display_.ShowCaption(lbl::PlaylistTitle, QStringLiteral("untitled"));
     ShowPlCount();
 }
 
 void PlaylistEditor::ShowPlCount() {
-    ShowCaption(player_, kCountField, BlankPrefixed(player_.playlist.Count()));
+    display_.ShowCaption(lbl::PlaylistCount, BlankPrefixed(s_.playlist.Count()));
 }
 
 void PlaylistEditor::PlNames_DblClick() {
-    const int selection = player_.playlist.Selection();
+    const int selection = s_.playlist.Selection();
     if (selection < 0) return;
-    player_.TNum = static_cast<int16_t>(selection + 1);
-    player_.PlayIt();
+    s_.TNum = static_cast<int16_t>(selection + 1);
+    commands_.PlayIt();
 }
 
 void PlaylistEditor::PlNames_KeyDown(int keyCode, int /*shift*/) {
-    if (keyCode == kDeleteKey) PlDelEntry(player_.playlist.Selection());
+    if (keyCode == kDeleteKey) PlDelEntry(s_.playlist.Selection());
 }
 
 void PlaylistEditor::PlRead(const QString& file) {
-    ShowCaption(player_, kTitleField, NiceName(file));
-    player_.LoadCover(NoExt(file));
-    player_.playlist.Append(ReadPlaylistFile(file, roomLeft(player_.playlist)));
+    display_.ShowCaption(lbl::PlaylistTitle, NiceName(file));
+    covers_.LoadCover(NoExt(file));
+    s_.playlist.Append(ReadPlaylistFile(file, roomLeft(s_.playlist)));
     // Callers that clear first (the playlist selector) would otherwise show " 0".
     ShowPlCount();
 }
 
 bool PlaylistEditor::WritePL(const QString& file) {
-    if (WriteFileAtomically(file, M3uText(player_.playlist, file))) return true;
-    player_.dialogs.Message(QStringLiteral("Unable to write Playlist! Is the file read-only?"));
+    if (WriteFileAtomically(file, M3uText(s_.playlist, file))) return true;
+    dialogs_.Message(QStringLiteral("Unable to write Playlist! Is the file read-only?"));
     return false;
 }
 
@@ -123,11 +116,21 @@ void PlaylistEditor::ScanDir(const QString& start, const QString& exts) {
     const auto pump = [] {
         if (QCoreApplication::instance()) QCoreApplication::processEvents();
     };
-    std::vector<PlaylistEntry> found = ScanFolder(start, exts, roomLeft(player_.playlist), pump);
+    std::vector<PlaylistEntry> found = ScanFolder(start, exts, roomLeft(s_.playlist), pump);
     // The list may have changed while events ran during the scan.
-    const int room = std::max(0, roomLeft(player_.playlist));
+    const int room = std::max(0, roomLeft(s_.playlist));
     if (static_cast<int>(found.size()) > room) found.resize(static_cast<size_t>(room));
-    player_.playlist.Append(std::move(found));
+    s_.playlist.Append(std::move(found));
+}
+
+void PlaylistEditor::AddDropped(const QStringList& paths) {
+    for (const QString& path : paths) {
+        if (path.isEmpty()) continue;
+        s_.AddName = path;
+        s_.AddPath = path;
+        s_.AddTitle = NiceName(path);
+        PlAdd();
+    }
 }
 
 } // namespace velto

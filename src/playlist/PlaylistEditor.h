@@ -2,17 +2,21 @@
 // The playlist's procedures on the player: adding, removing, moving, clearing,
 // choosing, the count and title fields, and reading and writing playlist files.
 #include <QString>
+#include <QStringList>
 
 namespace velto {
 
-class Player;
-
-// Sets text field `field` of the player's surface and asks the window to repaint.
-void ShowCaption(Player& player, int field, const QString& text);
+class Commands;
+class Covers;
+class Dialogs;
+class Display;
+struct PlayerState;
 
 class PlaylistEditor {
 public:
-    explicit PlaylistEditor(Player& player) : player_(player) {}
+    PlaylistEditor(PlayerState& state, Display& display, Dialogs& dialogs, Covers& covers,
+                   Commands& commands)
+        : s_(state), display_(display), dialogs_(dialogs), covers_(covers), commands_(commands) {}
 
     // Adds the item in AddName/AddPath/AddTitle: a playlist file is read, a
     // folder scanned, anything else becomes one entry. An empty AddName adds nothing.
@@ -32,9 +36,16 @@ public:
     bool WritePL(const QString& file);
     // Appends the media files below `start` whose extension `exts` takes.
     void ScanDir(const QString& start, const QString& exts);
+    // Files dropped from a file manager, in the order of the drag source: each
+    // goes through PlAdd.
+    void AddDropped(const QStringList& paths);
 
 private:
-    Player& player_;
+    PlayerState& s_;
+    Display& display_;
+    Dialogs& dialogs_;
+    Covers& covers_;
+    Commands& commands_;
 };
 
 } // namespace velto

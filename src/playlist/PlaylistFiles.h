@@ -1,6 +1,6 @@
 #pragma once
 // Reading M3U and PLS playlists into entries, and writing entries as M3U.
-#include "playlist/PlaylistModel.h"
+#include "state/PlaylistModel.h"
 
 #include <QByteArray>
 #include <QString>

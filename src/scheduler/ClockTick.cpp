@@ -1,33 +1,36 @@
-// The 200 ms tick of the second timer: title scrolling, the volume slider
-// following the output level, and once a minute the clock.
-#include "app/Player.h"
+#include "scheduler/ClockTick.h"
+
 #include "platform/Clock.h"
-#include "platform/MainWindow.h"
+#include "playback/Volume.h"
 #include "skin/DigitDisplay.h"
+#include "skin/Display.h"
+#include "skin/Sliders.h"
+#include "state/Elements.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
 
 namespace velto {
 
-void Player::Timer2_Timer() {
-    if (settings.ScrollName == 1) SetDD(6, QVariant(SongName));
-    const QDateTime now = clock.Now();
+void ClockTick::Tick() {
+    if (s_.settings.ScrollName == 1) display_.SetDD(dig::Title, QVariant(s_.SongName));
+    const QDateTime now = clock_.Now();
     const QTime time = now.time();
     if (time.second() == 0) {
         // Once per minute: ticks later in the same second find it done.
         const QString minute = now.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
         if (minute != lastMinute_) {
             lastMinute_ = minute;
-            surface.Lbl[3].caption = ClockText(time, settings.TimeFmt);
-            SetDD(3, QVariant(0));
+            s_.surface.Lbl[lbl::Clock].caption = ClockText(time, s_.settings.TimeFmt);
+            display_.SetDD(dig::Clock, QVariant(0));
             if (time.hour() == 0 && time.minute() == 0) MakeDayStr();
-            Repaint();
+            repaint_.Repaint();
         }
-    } else if (settings.Auto != 1 || settings.Snooze != 1) {
-        if (!surface.Lbl[5].caption.isEmpty()) {
-            surface.Lbl[5].caption.clear();
-            Repaint();
-        }
+    } else if (s_.settings.Auto != 1 || s_.settings.Snooze != 1) {
+        display_.ShowCaption(lbl::Snooze, QString());
     }
-    SetSlider(2, GetVol());
+    sliders_.SetSlider(slider::Volume, volume_.GetVol());
 }
+
+void ClockTick::MakeDayStr() {}
 
 } // namespace velto

@@ -1,7 +1,7 @@
 #include "skin/DigitDisplay.h"
 
 #include "common/Numbers.h"
-#include "skin/SkinState.h"
+#include "state/SkinState.h"
 
 #include <cmath>
 

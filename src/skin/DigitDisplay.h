@@ -1,7 +1,7 @@
 #pragma once
 // The digit fields: formatting a value for a field's count, scrolling a long
 // title, and laying out the glyphs cut from the resource picture.
-#include "skin/Surface.h"
+#include "state/Surface.h"
 
 #include <QString>
 #include <QTime>

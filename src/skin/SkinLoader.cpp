@@ -1,19 +1,22 @@
 #include "skin/SkinLoader.h"
 
-#include "app/Player.h"
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
+#include "platform/Folders.h"
+#include "skin/Display.h"
 #include "skin/FieldReader.h"
 #include "skin/SkinOutline.h"
 #include "skin/SkinRecords.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QVariant>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -36,30 +39,31 @@ bool isFile(const QString& path) {
 } // namespace
 
 QString SkinLoader::ResolveSkinName(const QString& skinName) const {
-    const Settings& settings = player_.settings;
+    const Settings& settings = s_.settings;
+    const SkinState& skin = s_.skin;
     QString base;
     if (!settings.SkinPath.isEmpty())
         base = AddSlash(settings.SkinPath);
-    else if (!SkinDir.isEmpty())
-        base = SkinDir;
+    else if (!skin.SkinDir.isEmpty())
+        base = skin.SkinDir;
     else
-        base = AddSlash(player_.folders.program);
+        base = AddSlash(folders_.program);
 
     const QString path = isAbsoluteSkinName(skinName) ? ResolveCaseInsensitive(skinName)
                                                       : SkinFilePath(base, skinName);
     if (isFile(path)) return path;
-    const QString inProgram = SkinFilePath(player_.folders.program, FileOnly(skinName));
+    const QString inProgram = SkinFilePath(folders_.program, FileOnly(skinName));
     return isFile(inProgram) ? inProgram : QString();
 }
 
 void SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
     const QString path = ResolveSkinName(skinName);
     if (path.isEmpty()) {
-        player_.dialogs.Message(QStringLiteral("Skin not found!\rSkinName=") + skinName +
-                                QStringLiteral("\rSkinPath=") + player_.settings.SkinPath);
+        dialogs_.Message(QStringLiteral("Skin not found!\rSkinName=") + skinName +
+                                QStringLiteral("\rSkinPath=") + s_.settings.SkinPath);
         return;
     }
-    SkinDir = PathOnly(path);
+    s_.skin.SkinDir = PathOnly(path);
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return; // unreadable: ends silently, nothing changed
@@ -73,21 +77,21 @@ void SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
         // An empty file: no magic at all.
     }
     if (magic != kMagic) {
-        player_.dialogs.Message(QStringLiteral("Invalid Skin!"));
+        dialogs_.Message(QStringLiteral("Invalid Skin!"));
         return;
     }
 
-    player_.Timer1.stop();
+    timer1_.stop();
     try {
         LoadAfterMagic(in, path, importKnown);
     } catch (const SkinError&) {
         // A malformed number, a read past the end, a cancelled import or a
         // picture that cannot be decoded: what was applied so far stays.
     }
-    for (QImage& pic : Pic)
+    for (QImage& pic : s_.skin.Pic)
         pic = QImage();
-    player_.Repaint();
-    player_.Timer1.start();
+    repaint_.Repaint();
+    timer1_.start();
 }
 
 void SkinLoader::LoadAfterMagic(FieldReader& in, const QString& path, bool importKnown) {
@@ -100,82 +104,85 @@ void SkinLoader::LoadAfterMagic(FieldReader& in, const QString& path, bool impor
     }
     const QString bitmapDir = ReadBitmapLine(in, importKnown);
 
-    Surface& surface = player_.surface;
-    SkinInfo = info;
-    player_.settings.Skin = path;
-    WinPixels = pixels;
-    for (size_t i = 0; i < WinSize.size(); ++i) {
+    Surface& surface = s_.surface;
+    SkinState& skin = s_.skin;
+    skin.SkinInfo = info;
+    s_.settings.Skin = path;
+    skin.WinPixels = pixels;
+    for (size_t i = 0; i < skin.WinSize.size(); ++i) {
         // 32 bits: a wide window in twips does not fit 16.
-        WinSize[i] = {int32_t(pixels[i].width()) * player_.TwipX,
-                      int32_t(pixels[i].height()) * player_.TwipY};
+        skin.WinSize[i] = {int32_t(pixels[i].width()) * s_.TwipX,
+                           int32_t(pixels[i].height()) * s_.TwipY};
     }
     HideElements();
-    RgnPointCount = RgnPointsRead = 0;
-    RgnPts.clear();
-    RgnCounts.clear();
+    skin.RgnPointCount = skin.RgnPointsRead = 0;
+    skin.RgnPts.clear();
+    skin.RgnCounts.clear();
     surface.outline.clear();
 
     surface.windowPixels = pixels[0].expandedTo(QSize(1, 1));
-    if (MainWindow* window = player_.Window()) window->Resize(surface.windowPixels);
+    if (window_) window_->Resize(surface.windowPixels);
 
-    CoolFlag = in.Int16();
+    skin.CoolFlag = in.Int16();
     for (int i = 0; i < 7; ++i)
         in.Int16(); // reserved
 
-    SkinRecords records(in, surface, *this, bitmapDir);
+    SkinRecords records(in, surface, skin, bitmapDir);
     records.ReadAll();
 
-    surface.outline = BuildOutline(*this);
-    for (QImage& pic : Pic)
+    surface.outline = BuildOutline(skin);
+    for (QImage& pic : skin.Pic)
         pic = QImage();
-    player_.HFlag = 0;
-    player_.Small = 0;
-    Redisplay();
+    s_.HFlag = 0;
+    s_.Small = 0;
+    // The window's display redraw, then the lights.
+    display_.Form_Paint();
+    display_.ShowLights();
 
     if (!records.BadReferences().isEmpty()) {
         QString text = QStringLiteral("Error in skin file!\rThe skin file contains references "
                                       "to the following elements that do not exist!:\r");
         for (const QString& head : records.BadReferences())
             text += u' ' + head;
-        player_.dialogs.Message(text);
+        dialogs_.Message(text);
     }
 }
 
 QString SkinLoader::ReadBitmapLine(FieldReader& in, bool importKnown) {
-    Surface& surface = player_.surface;
+    Surface& surface = s_.surface;
     const QString first = in.Field();
     const QString second = in.Field();
     if (first != u'*') {
-        const QString face = SkinFilePath(SkinDir, first);
+        const QString face = SkinFilePath(s_.skin.SkinDir, first);
         if (isFile(face))
             surface.face = ReadSkinPicture(face);
         else
-            player_.dialogs.Message(QStringLiteral("Main bitmap not found: ") + face);
-        const QString resource = SkinFilePath(SkinDir, second);
+            dialogs_.Message(QStringLiteral("Main bitmap not found: ") + face);
+        const QString resource = SkinFilePath(s_.skin.SkinDir, second);
         if (!isFile(resource))
-            player_.dialogs.Message(QStringLiteral("Resource bitmap not found: ") + resource);
+            dialogs_.Message(QStringLiteral("Resource bitmap not found: ") + resource);
         else
             surface.ResBmp = ReadSkinPicture(resource);
-        return SkinDir;
+        return s_.skin.SkinDir;
     }
 
     // An imported skin: its bitmaps lie in a folder the user points at once.
     const QString filter = in.Field();
     const QString fileName = in.Field();
-    if (importKnown) return player_.settings.SkinImport;
+    if (importKnown) return s_.settings.SkinImport;
     FileDialogRequest request;
     request.title = QStringLiteral("Import Skin");
     request.filter = filter;
     request.initialFolder = second;
     request.fileName = fileName;
-    const auto chosen = player_.dialogs.ShowFileDialog(request);
+    const auto chosen = dialogs_.ShowFileDialog(request);
     if (!chosen) throw SkinError{QStringLiteral("import cancelled")};
-    player_.settings.SkinImport = PathOnly(chosen->fileName);
-    return player_.settings.SkinImport;
+    s_.settings.SkinImport = PathOnly(chosen->fileName);
+    return s_.settings.SkinImport;
 }
 
 void SkinLoader::HideElements() {
-    Surface& s = player_.surface;
+    Surface& s = s_.surface;
     s.PlNames.visible = false;
     s.iCover.visible = false;
     s.TmpBtn.visible = false;
@@ -193,16 +200,10 @@ void SkinLoader::HideElements() {
     }
     for (auto& knob : s.iSlider)
         knob.visible = false;
-    for (auto& slide : SlideTab) {
+    for (auto& slide : s_.skin.SlideTab) {
         slide.w = slide.h = 0;
         slide.pos = 0;
     }
-}
-
-void SkinLoader::Redisplay() {
-    // The window's display redraw, then the lights.
-    player_.Form_Paint();
-    player_.ShowLights();
 }
 
 void SkinLoader::SelectSkin() {
@@ -210,9 +211,9 @@ void SkinLoader::SelectSkin() {
     request.title = QStringLiteral("Select Skin");
     request.filter = kSkinFilter;
     request.initialFolder =
-        player_.settings.SkinPath.isEmpty() ? player_.folders.program : player_.settings.SkinPath;
+        s_.settings.SkinPath.isEmpty() ? folders_.program : s_.settings.SkinPath;
     request.filterIndex = 1;
-    const auto chosen = player_.dialogs.ShowFileDialog(request);
+    const auto chosen = dialogs_.ShowFileDialog(request);
     if (!chosen) return;
     LoadSkin(chosen->fileName, false);
 }

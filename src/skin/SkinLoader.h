@@ -2,21 +2,29 @@
 // Applies a skin control file to the player: finds it, checks its magic, loads
 // or builds its bitmaps, hides every skinned element, sizes the window, places
 // what the file describes, cuts the outline and reports what was wrong.
-// The loader's tables (SkinState) stay here between loads; the elements go to
-// the player's Surface. Works on QImage only, so it needs no display.
-#include "skin/SkinState.h"
-
+// The skin's tables go to the state's SkinState, its elements to the Surface.
+// Works on QImage only, so it needs no display.
 #include <QString>
-#include <QStringList>
+
+class QTimer;
 
 namespace velto {
 
+class Dialogs;
+class Display;
 class FieldReader;
-class Player;
+class MainWindow;
+class Repainter;
+struct Folders;
+struct PlayerState;
 
-class SkinLoader : public SkinState {
+class SkinLoader {
 public:
-    explicit SkinLoader(Player& player) : player_(player) {}
+    // `playbackTimer` pauses while a skin loads.
+    SkinLoader(PlayerState& state, Display& display, Repainter& repaint, Dialogs& dialogs,
+               const Folders& folders, MainWindow* window, QTimer& playbackTimer)
+        : s_(state), display_(display), repaint_(repaint), dialogs_(dialogs), folders_(folders),
+          window_(window), timer1_(playbackTimer) {}
 
     // importKnown: an imported skin uses SkinImport without asking.
     void LoadSkin(const QString& skinName, bool importKnown);
@@ -30,9 +38,14 @@ private:
     void LoadAfterMagic(FieldReader& in, const QString& path, bool importKnown);
     QString ReadBitmapLine(FieldReader& in, bool importKnown);
     void HideElements();
-    void Redisplay();
 
-    Player& player_;
+    PlayerState& s_;
+    Display& display_;
+    Repainter& repaint_;
+    Dialogs& dialogs_;
+    const Folders& folders_;
+    MainWindow* window_;
+    QTimer& timer1_;
 };
 
 } // namespace velto

@@ -1,6 +1,6 @@
 #pragma once
 // The window outline from the points of N and M records.
-#include "skin/SkinState.h"
+#include "state/SkinState.h"
 
 #include <QPolygon>
 

@@ -3,7 +3,7 @@
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "skin/FieldReader.h"
-#include "skin/Surface.h"
+#include "state/Surface.h"
 
 #include <QFileInfo>
 #include <QImageReader>

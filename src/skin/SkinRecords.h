@@ -1,7 +1,7 @@
 #pragma once
 // The element records of a skin file (everything after the header), read and
 // applied one by one onto the Surface and the loader's tables.
-#include "skin/SkinState.h"
+#include "state/SkinState.h"
 
 #include <QColor>
 #include <QStringList>

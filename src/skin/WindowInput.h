@@ -9,21 +9,25 @@
 
 namespace velto {
 
-class Player;
+class Commands;
+class MainWindow;
+class Repainter;
+class Sliders;
+struct PlayerState;
 
 enum class MouseButton { Left, Right, Other };
 
 class WindowInput {
 public:
-    explicit WindowInput(Player& player) : player_(player) {}
+    WindowInput(PlayerState& state, Repainter& repaint, MainWindow* window, Sliders& sliders,
+                Commands& commands)
+        : s_(state), repaint_(repaint), window_(window), sliders_(sliders), commands_(commands) {}
 
     // Buttons.
-    void ButtonDown(int index);
-    void ButtonUp(int index);
-    void Btn_MouseDown(int index) { ButtonDown(index); }
-    void Btn_MouseUp(int index) { ButtonUp(index); }
+    void Btn_MouseDown(int index);
+    void Btn_MouseUp(int index);
     void Btn_MouseMove(int index);
-    void TmpBtn_MouseUp() { ButtonUp(LastIndex); }
+    void TmpBtn_MouseUp() { Btn_MouseUp(LastIndex); }
 
     // The bare face; positions in window pixels.
     void Form_MouseDown(MouseButton button, QPoint pos);
@@ -50,9 +54,11 @@ public:
 private:
     void ClearHover();
     void Snap();
-    // Where knob n stands now, as a fraction of its track.
-    double KnobFraction(int n) const;
-    Player& player_;
+    PlayerState& s_;
+    Repainter& repaint_;
+    MainWindow* window_;
+    Sliders& sliders_;
+    Commands& commands_;
 };
 
 } // namespace velto

@@ -1,6 +1,6 @@
 #include "ui/SurfacePainter.h"
 
-#include "skin/Surface.h"
+#include "state/Surface.h"
 
 #include <QFont>
 #include <QPainter>

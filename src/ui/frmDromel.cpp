@@ -84,9 +84,8 @@ QRect frmDromel::WorkArea() const {
 void frmDromel::ShowPopupMenu(QPoint screenPixels) {
     QMenu menu(this);
     for (const PopupMenuItem& item : kPopupMenu) {
-        const int code = item.code;
-        menu.addAction(QString::fromUtf8(item.caption),
-                       [this, code] { player_->DoIt(static_cast<int16_t>(code)); });
+        const int16_t code = Code(item.code);
+        menu.addAction(QString::fromUtf8(item.caption), [this, code] { player_->DoIt(code); });
     }
     menu.exec(screenPixels);
 }

@@ -3,7 +3,7 @@
 // view, and turns mouse, keyboard, drag-and-drop and window events into calls
 // on the Player. It keeps no player state of its own.
 #include "platform/MainWindow.h"
-#include "skin/Surface.h"
+#include "state/Surface.h"
 
 #include <QWidget>
 

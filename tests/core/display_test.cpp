@@ -4,7 +4,7 @@
 #include "fakes/PlaybackFixture.h"
 #include "playback/PlaybackEngine.h"
 #include "skin/DigitDisplay.h"
-#include "skin/SkinState.h"
+#include "state/SkinState.h"
 
 using namespace velto;
 using velto::test::PlaybackFixture;
@@ -22,9 +22,9 @@ const QByteArray kFields = "D1,10,10,0,0,10,12,4,0,0,0,Time\r\n"
 constexpr int B = 10; // blank glyph
 constexpr int C = 12; // colon glyph
 
-class Display : public PlaybackFixture {
+class DisplayFields : public PlaybackFixture {
 protected:
-    Display() { player->LoadSkin(test::WriteSkin(programDir, "fields.skin", kFields), false); }
+    DisplayFields() { player->LoadSkin(test::WriteSkin(programDir, "fields.skin", kFields), false); }
     const std::vector<GlyphBlit>& Glyphs(int f) const { return player->surface.Dig[f].glyphs; }
     // Style 0: the glyph index of each place.
     std::vector<int> Digits(int f) const {
@@ -49,7 +49,7 @@ protected:
 
 } // namespace
 
-TEST_F(Display, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
+TEST_F(DisplayFields, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
     player->SetDD(2, 7);
     EXPECT_EQ(Digits(2), std::vector<int>({B, B, 7}));
     player->SetDD(2, 105); // a zero after a digit stays
@@ -70,7 +70,7 @@ TEST_F(Display, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
     EXPECT_FALSE(player->surface.iSlider[1].visible);
 }
 
-TEST_F(Display, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
+TEST_F(DisplayFields, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
     const QString title = "ABCDEFGHIJklmnopqrst"; // 20 characters, 12 places
     const QString loop = title + "  *  " + title;
     player->settings.ScrollName = 1;
@@ -85,7 +85,7 @@ TEST_F(Display, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
     EXPECT_EQ(player->ScrollStart, 1);
 }
 
-TEST_F(Display, FormPaintRedrawsEveryFieldFromTheState) {
+TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
     player->settings.ScrollName = 1;
     clock.now.setTime(QTime(21, 47, 12));
     player->Elapsed = 65900; // whole seconds, truncated
@@ -111,7 +111,7 @@ TEST_F(Display, FormPaintRedrawsEveryFieldFromTheState) {
     EXPECT_EQ(player->ScrollStart, 3); // each redraw is one step, as SetDD is
 }
 
-TEST_F(Display, TheClockStepRunsOnceForEachMinuteWhoseSecondsReadZero) {
+TEST_F(DisplayFields, TheClockStepRunsOnceForEachMinuteWhoseSecondsReadZero) {
     player->settings.TimeFmt = 1;
     const QString shownAtLoad = Caption(3);
     TickAt(QTime(14, 4, 59, 800), 3);
@@ -134,7 +134,7 @@ TEST_F(Display, TheClockStepRunsOnceForEachMinuteWhoseSecondsReadZero) {
     EXPECT_EQ(Caption(3), "02:06 PM");
 }
 
-TEST_F(Display, EveryTickScrollsTheTitleWhenAskedAndSetsTheVolumeKnob) {
+TEST_F(DisplayFields, EveryTickScrollsTheTitleWhenAskedAndSetsTheVolumeKnob) {
     player->SongName = "ABCDEFGHIJKLMNOPQRST";
     DefineSlider(2, 100, 50, 80, 0);
     player->Playback().volume.SetLevels(0x40004000u); // a quarter, set from outside

@@ -132,7 +132,7 @@ TEST_F(TransportControls, OpenPlayReplacesTheListWithTheChosenFile) {
 }
 
 TEST_F(TransportControls, SizeSwitchesTakeTheSkinsWindowSizes) {
-    player->Playback().Skin().WinPixels = {QSize(275, 116), QSize(275, 300), QSize(275, 30)};
+    player->skin.WinPixels = {QSize(275, 116), QSize(275, 300), QSize(275, 30)};
     player->SizeToggle();
     EXPECT_EQ(window.size, QSize(275, 300));
     player->SmallToggle();

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "state/Settings.h"
 #include "fakes/FakePorts.h"
 #include "platform/IniSettingsStore.h"
 #include "support/TestFiles.h"

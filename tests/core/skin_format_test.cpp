@@ -1,6 +1,7 @@
 // The skin format's records and their edge cases, loaded onto a Player.
 #include "fakes/PlayerFixture.h"
 #include "skin/SkinLoader.h"
+#include "skin/SkinRecords.h"
 #include "skin_test_support.h"
 
 #include <QPainter>
@@ -15,7 +16,7 @@ protected:
         player->LoadSkin(test::WriteSkin(programDir, "t.skin", records), false);
     }
     const Surface& s() const { return player->surface; }
-    const SkinLoader& skin() const { return *player->skin; }
+    const SkinState& skin() const { return player->skin; }
 };
 
 TEST_F(SkinFormat, InfoTextCommentsAndTheMagicSharingItsLine) {
@@ -52,7 +53,7 @@ TEST_F(SkinFormat, EachElementRecordKeepsItsFields) {
     EXPECT_EQ(QStringList({b13.toolTip, b13.tag, skin().BtnKey[13]}),
               QStringList({"", "100,7", "+"}));
     EXPECT_EQ(s().Btn[14].toolTip, "Tip, with comma");
-    EXPECT_EQ(Player::TipText(" ~x"), " ~x");
+    EXPECT_EQ(TipText(" ~x"), " ~x");
 
     const TextFieldElement& lbl = s().Lbl[3];
     EXPECT_TRUE(lbl.visible);

@@ -20,7 +20,7 @@ const QByteArray kRichRecords = ButtonRecord(1) +
 class SkinLoading : public test::PlayerFixture {
 protected:
     const Surface& s() const { return player->surface; }
-    const SkinLoader& skin() const { return *player->skin; }
+    const SkinState& skin() const { return player->skin; }
 };
 
 TEST_F(SkinLoading, AppliesTheHeaderThenASkinWithoutRecordsHidesEverything) {

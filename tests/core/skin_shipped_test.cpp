@@ -39,7 +39,7 @@ protected:
         }
     }
     const Surface& s() const { return player->surface; }
-    const SkinLoader& skin() const { return *player->skin; }
+    const SkinState& skin() const { return player->skin; }
 
     // Every placed element lies inside the window, and its faces inside the
     // resource picture.

@@ -43,7 +43,7 @@ protected:
     }
     // Gives slider n a horizontal track of `w` pixels from x (or a vertical one).
     void DefineSlider(int n, int16_t x, int16_t y, int16_t w, int16_t h) {
-        SliderTable& t = player->Playback().SlideTab()[static_cast<size_t>(n)];
+        SliderTable& t = player->skin.SlideTab[static_cast<size_t>(n)];
         t = SliderTable{};
         t.x = x, t.y = y, t.w = w, t.h = h, t.c = 8, t.d = 8;
         player->surface.iSlider[static_cast<size_t>(n)].rect = QRect(x, y, 8, 8);

@@ -16,11 +16,11 @@ protected:
     PlayerFixture() { MakePlayer(); }
 
     // A new Player on the same store and folders (as a restart would be).
-    void MakePlayer() {
+    void MakePlayer(MainWindow* shownIn = nullptr) {
         player.reset();
-        player = std::make_unique<Player>(
-            Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()}, media});
-        player->AttachWindow(&window);
+        player = std::make_unique<Player>(Ports{store, dialogs, clock, shell,
+                                                Folders{programDir.path(), userDir.path()}, media,
+                                                shownIn ? shownIn : &window});
     }
 
     TempDir programDir;

@@ -16,7 +16,7 @@ namespace velto::test {
 class WindowFixture : public PlaybackFixture {
 protected:
     WindowFixture() {
-        player->AttachWindow(&form);
+        MakePlayer(&form);
         form.AttachPlayer(player.get());
     }
     ~WindowFixture() override { form.hide(); }

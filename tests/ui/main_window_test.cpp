@@ -150,7 +150,7 @@ TEST_F(SkinnedWindow, DraggingTheFaceFollowsThePointerAcrossAWideDesktop) {
 
 TEST_F(SkinnedWindow, ButtonsHoverPressAndActThroughTheMouseAndKeys) {
     LoadDefaultSkin();
-    player->skin->CoolFlag = 2;
+    player->skin.CoolFlag = 2;
     AddTracks({{"a.mp3", 60000}});
     Show();
     const QPoint play = player->surface.Btn[12].rect.center();

@@ -55,6 +55,7 @@ struct SliderElement : SurfaceElement {
 struct GlyphBlit {
     QRect source; // in the resource picture
     QPoint target; // window pixels
+    bool operator==(const GlyphBlit&) const = default;
 };
 
 struct DigitFieldElement : SurfaceElement {

@@ -1,8 +1,8 @@
-#include "playback/Sliders.h"
+#include "skin/Sliders.h"
 
 #include "common/Numbers.h"
-#include "skin/SkinState.h"
-#include "skin/Surface.h"
+#include "state/Notify.h"
+#include "state/PlayerState.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,6 +43,27 @@ bool PlaceKnob(int n, double v, SliderTable& table, SliderElement& knob) {
         knob.rect.moveLeft(p);
     knob.knobPos = knob.rect.topLeft();
     return true;
+}
+
+double KnobFraction(const SliderTable& t, const SliderElement& knob) {
+    double v = 0;
+    if (t.h != 0)
+        v = 1.0 - double(knob.rect.top() - t.y) / t.h;
+    else if (t.w != 0)
+        v = double(knob.rect.left() - t.x) / t.w;
+    return std::clamp(v, 0.0, 1.0);
+}
+
+void Sliders::SetSlider(int n, double v) {
+    if (n < 1 || n > 4) return;
+    const auto i = static_cast<size_t>(n);
+    if (PlaceKnob(n, v, s_.skin.SlideTab[i], s_.surface.iSlider[i])) repaint_.Repaint();
+}
+
+double Sliders::Fraction(int n) const {
+    if (n < 1 || n > 4) return 0;
+    const auto i = static_cast<size_t>(n);
+    return KnobFraction(s_.skin.SlideTab[i], s_.surface.iSlider[i]);
 }
 
 } // namespace velto

@@ -1,4 +1,4 @@
-#include "playback/Lights.h"
+#include "skin/Lights.h"
 
 namespace velto {
 

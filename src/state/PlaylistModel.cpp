@@ -1,4 +1,4 @@
-#include "playlist/PlaylistModel.h"
+#include "state/PlaylistModel.h"
 
 namespace velto {
 

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "state/Settings.h"
 
 #include "common/Numbers.h"
 #include "platform/SettingsStore.h"
