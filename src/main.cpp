@@ -48,7 +48,8 @@ void preferX11OnWayland() {
 
 int main(int argc, char** argv) {
     QStringList args;
-    for (int i = 1; i < argc; ++i) args << QString::fromLocal8Bit(argv[i]);
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
     const velto::CommandLine cl =
         velto::CommandLine::Parse(args, [](const QString& p) { return velto::FileExists(p); });
     if (cl.action == velto::CommandLine::Action::Help) {

@@ -30,8 +30,10 @@ void Player::SetOnTop(int on) {
 void Player::HideMain() {
     if (!window_) return;
     // Hidden only where a tray icon can bring it back; minimised elsewhere.
-    if (window_->HasTray()) window_->SetVisible(false);
-    else window_->ShowMinimized();
+    if (window_->HasTray())
+        window_->SetVisible(false);
+    else
+        window_->ShowMinimized();
 }
 
 void Player::DoIt(int16_t Index) {

@@ -14,7 +14,6 @@
 #include "trackinfo/Covers.h"
 #include "trackinfo/TrackInfo.h"
 
-
 namespace velto {
 
 Player::Player(Ports ports)
@@ -30,13 +29,13 @@ Player::Player(Ports ports)
     trackInfo_ = std::make_unique<TrackInfo>(state, *display_);
     covers_ = std::make_unique<Covers>(state, *this);
     playlistEditor_ = std::make_unique<PlaylistEditor>(state, *display_, dialogs, *covers_, *this);
-    mediaDialogs_ = std::make_unique<MediaDialogs>(state, dialogs, store, *playlistEditor_,
-                                                   *display_, *this);
+    mediaDialogs_ =
+        std::make_unique<MediaDialogs>(state, dialogs, store, *playlistEditor_, *display_, *this);
     playback_ = std::make_unique<PlaybackEngine>(
         PlaybackParts{state, *this, dialogs, *display_, *sliders_, *trackInfo_, *covers_, Timer1},
         ports.media);
-    clockTick_ = std::make_unique<ClockTick>(state, *display_, *sliders_, playback_->volume, clock,
-                                             *this);
+    clockTick_ =
+        std::make_unique<ClockTick>(state, *display_, *sliders_, playback_->volume, clock, *this);
 
     Timer1.setInterval(100);
     Timer2.setInterval(200);

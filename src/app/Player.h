@@ -44,7 +44,7 @@ struct Ports {
     Clock& clock;
     Shell& shell;
     Folders folders;
-    MediaElementFactory& media; // makes the two playback elements
+    MediaElementFactory& media;   // makes the two playback elements
     MainWindow* window = nullptr; // may be null in tests that need none
 };
 

@@ -22,8 +22,10 @@ void Player::PlaceWindowFromSettings() {
     if (!window_) return;
     if (!settings.hasX && !settings.hasY) return; // keeps its designed place
     const QPoint now = window_->Position();
-    const int x = settings.hasX ? static_cast<int>(std::lround(double(settings.X) / TwipX)) : now.x();
-    const int y = settings.hasY ? static_cast<int>(std::lround(double(settings.Y) / TwipY)) : now.y();
+    const int x =
+        settings.hasX ? static_cast<int>(std::lround(double(settings.X) / TwipX)) : now.x();
+    const int y =
+        settings.hasY ? static_cast<int>(std::lround(double(settings.Y) / TwipY)) : now.y();
     window_->MoveTo(QPoint(x, y));
 }
 
@@ -42,7 +44,8 @@ void Player::Form_Load(const QStringList& args) {
                         QStringLiteral(")! Using default"));
         settings.Skin.clear();
     }
-    if (settings.Skin.isEmpty()) settings.Skin = JoinPath(folders.program, QStringLiteral("default.skin"));
+    if (settings.Skin.isEmpty())
+        settings.Skin = JoinPath(folders.program, QStringLiteral("default.skin"));
 
     PlayUnit = 0;
     TNum = 1;
@@ -87,8 +90,10 @@ void Player::ShowAtStart() {
     if (!window_) return;
     if (settings.StartMin == 1) {
         // Hidden only where a tray icon can bring it back.
-        if (window_->HasTray()) window_->SetVisible(false);
-        else window_->ShowMinimized();
+        if (window_->HasTray())
+            window_->SetVisible(false);
+        else
+            window_->ShowMinimized();
         return;
     }
     window_->SetVisible(true);

@@ -8,14 +8,21 @@ namespace velto {
 double LeadingNumber(const QString& s) {
     qsizetype i = 0;
     const qsizetype n = s.size();
-    while (i < n && (s[i] == u' ' || s[i] == u'\t')) ++i;
+    while (i < n && (s[i] == u' ' || s[i] == u'\t'))
+        ++i;
     QString text;
     if (i < n && (s[i] == u'+' || s[i] == u'-')) text += s[i++];
     qsizetype digits = 0;
-    while (i < n && s[i].isDigit() && s[i].unicode() < 128) { text += s[i++]; ++digits; }
+    while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+        text += s[i++];
+        ++digits;
+    }
     if (i < n && s[i] == u'.') {
         text += s[i++];
-        while (i < n && s[i].isDigit() && s[i].unicode() < 128) { text += s[i++]; ++digits; }
+        while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
+            text += s[i++];
+            ++digits;
+        }
     }
     if (digits == 0) return 0.0;
     if (i < n && (s[i] == u'e' || s[i] == u'E')) {
@@ -23,7 +30,10 @@ double LeadingNumber(const QString& s) {
         QString exp = QStringLiteral("e");
         if (j < n && (s[j] == u'+' || s[j] == u'-')) exp += s[j++];
         qsizetype expDigits = 0;
-        while (j < n && s[j].isDigit() && s[j].unicode() < 128) { exp += s[j++]; ++expDigits; }
+        while (j < n && s[j].isDigit() && s[j].unicode() < 128) {
+            exp += s[j++];
+            ++expDigits;
+        }
         if (expDigits > 0) text += exp;
     }
     bool ok = false;

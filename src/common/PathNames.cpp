@@ -69,8 +69,10 @@ QString NiceName(const QString& input) {
             s[i] = u' ';
         } else if (c == u'.') {
             // A dot among the last five characters starts the extension.
-            if (i + 1 <= len - 5) s[i] = u' ';
-            else end = i;
+            if (i + 1 <= len - 5)
+                s[i] = u' ';
+            else
+                end = i;
         } else if (isSeparator(c)) {
             begin = i + 1;
         }

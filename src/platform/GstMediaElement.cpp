@@ -28,19 +28,14 @@ bool IsPlaybinDevice(const QString& dev) {
 
 QString TextFor(int32_t code) {
     switch (code) {
-    case kErrNoDevice:
-        return QStringLiteral("No device is available here for this type of media.");
+    case kErrNoDevice: return QStringLiteral("No device is available here for this type of media.");
     case kErrUnknownFormat:
         return QStringLiteral("The file's format is not recognised, or no decoder for it is "
                               "installed.");
-    case kErrFileNotFound:
-        return QStringLiteral("The file could not be found.");
-    case kErrNotReady:
-        return QStringLiteral("The medium did not get ready in time.");
-    case kErrHardware:
-        return QStringLiteral("The output device could not be opened.");
-    default:
-        return QStringLiteral("The medium could not be played.");
+    case kErrFileNotFound: return QStringLiteral("The file could not be found.");
+    case kErrNotReady: return QStringLiteral("The medium did not get ready in time.");
+    case kErrHardware: return QStringLiteral("The output device could not be opened.");
+    default: return QStringLiteral("The medium could not be played.");
     }
 }
 
@@ -54,10 +49,8 @@ int32_t CodeFor(const GError* error, bool fromSink) {
         case GST_STREAM_ERROR_DECODE:
         case GST_STREAM_ERROR_DEMUX:
         case GST_STREAM_ERROR_FORMAT:
-        case GST_STREAM_ERROR_NOT_IMPLEMENTED:
-            return kErrUnknownFormat;
-        default:
-            return kErrGeneral;
+        case GST_STREAM_ERROR_NOT_IMPLEMENTED: return kErrUnknownFormat;
+        default: return kErrGeneral;
         }
     }
     if (error->domain == GST_CORE_ERROR && error->code == GST_CORE_ERROR_MISSING_PLUGIN)
@@ -92,9 +85,7 @@ GstElement* SinkFromEnvironment(const char* variable, QString* problem) {
 
 GstMediaElement::GstMediaElement(int index) : index_(index) {}
 
-GstMediaElement::~GstMediaElement() {
-    Close();
-}
+GstMediaElement::~GstMediaElement() { Close(); }
 
 void GstMediaElement::Command(const QString& command) {
     const QString c = command.trimmed().toLower();
@@ -226,9 +217,7 @@ bool GstMediaElement::Preroll() {
 
 void GstMediaElement::Handle(GstMessage* message) {
     switch (GST_MESSAGE_TYPE(message)) {
-    case GST_MESSAGE_EOS:
-        Ended();
-        break;
+    case GST_MESSAGE_EOS: Ended(); break;
     case GST_MESSAGE_ERROR: {
         GError* error = nullptr;
         gchar* debug = nullptr;
@@ -249,8 +238,7 @@ void GstMediaElement::Handle(GstMessage* message) {
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 
@@ -411,9 +399,7 @@ void GstMediaElement::SetVolume(double level) {
     if (pipeline_) g_object_set(pipeline_, "volume", volume_, nullptr);
 }
 
-GstMediaElementFactory::GstMediaElementFactory() {
-    gst_init_check(nullptr, nullptr, nullptr);
-}
+GstMediaElementFactory::GstMediaElementFactory() { gst_init_check(nullptr, nullptr, nullptr); }
 
 std::unique_ptr<MediaElement> GstMediaElementFactory::Create(int index) {
     return std::make_unique<GstMediaElement>(index);

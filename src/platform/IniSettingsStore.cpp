@@ -25,14 +25,14 @@ QString IniSettingsStore::FilePath(const QString& app) const {
     QString folder = folder_;
     if (folder.isEmpty()) folder = qEnvironmentVariable("VELTO_HOME");
     if (folder.isEmpty()) {
-        folder = JoinPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-                          app);
+        folder =
+            JoinPath(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), app);
     }
     return JoinPath(folder, app + QStringLiteral(".ini"));
 }
 
-QString IniSettingsStore::GetSetting(const QString& app, const QString& section,
-                                     const QString& key, const QString& fallback) {
+QString IniSettingsStore::GetSetting(const QString& app, const QString& section, const QString& key,
+                                     const QString& fallback) {
     QSettings ini(FilePath(app), QSettings::IniFormat);
     ini.beginGroup(section);
     const QString k = storedKey(ini, key);

@@ -43,22 +43,15 @@ MediaKind KindOf(const QString& path) {
 
 QString DeviceTypeFor(MediaKind kind) {
     switch (kind) {
-    case MediaKind::Module:
-        return kDevModule;
-    case MediaKind::Animation:
-        return kDevAnimation;
-    case MediaKind::Animation1:
-        return kDevAnimation1;
-    case MediaKind::MMMovie:
-        return kDevMMMovie;
-    case MediaKind::CdAudio:
-        return kDevCdAudio;
+    case MediaKind::Module: return kDevModule;
+    case MediaKind::Animation: return kDevAnimation;
+    case MediaKind::Animation1: return kDevAnimation1;
+    case MediaKind::MMMovie: return kDevMMMovie;
+    case MediaKind::CdAudio: return kDevCdAudio;
     case MediaKind::Picture:
-    case MediaKind::Refused:
-        return kDevDelay;
+    case MediaKind::Refused: return kDevDelay;
     case MediaKind::MpegAudio:
-    case MediaKind::Other:
-        break;
+    case MediaKind::Other: break;
     }
     return kDevActiveMovie;
 }

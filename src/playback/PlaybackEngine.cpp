@@ -19,9 +19,7 @@ PlaybackEngine::PlaybackEngine(PlaybackParts p, MediaElementFactory& factory)
 // The elements close (and release their media) as they are destroyed.
 PlaybackEngine::~PlaybackEngine() = default;
 
-MediaElement& PlaybackEngine::Element(int unit) {
-    return *elements_[unit == 1 ? 1 : 0];
-}
+MediaElement& PlaybackEngine::Element(int unit) { return *elements_[unit == 1 ? 1 : 0]; }
 
 // Only the volume slider acts.
 void PlaybackEngine::SlideAction(int n, double v) {

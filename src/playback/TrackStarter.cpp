@@ -16,8 +16,8 @@
 #include "trackinfo/TrackInfo.h"
 
 #include <QElapsedTimer>
-#include <QTimer>
 #include <QThread>
+#include <QTimer>
 
 namespace velto {
 
@@ -67,12 +67,11 @@ void TrackStarter::PlayIt() {
         if (IsLocalFile(s_.SongPath)) {
             e_.parts.trackInfo.GetMP3Info();
             if (s_.settings.UseTagCover == 1)
-                e_.parts.covers.LoadTagCover(PathOnly(s_.SongPath), s_.TagInfo.Artist, s_.TagInfo.Album);
+                e_.parts.covers.LoadTagCover(PathOnly(s_.SongPath), s_.TagInfo.Artist,
+                                             s_.TagInfo.Album);
         }
         break;
-    case MediaKind::CdAudio:
-        cdTrack = CdTrackNumber(s_.SongPath);
-        break;
+    case MediaKind::CdAudio: cdTrack = CdTrackNumber(s_.SongPath); break;
     case MediaKind::Picture:
         s_.SongLen = 5000;
         s_.Elapsed = 0;
@@ -80,11 +79,8 @@ void TrackStarter::PlayIt() {
         list.SetSelection(index);
         e_.parts.Timer1.start();
         break;
-    case MediaKind::Refused:
-        e_.parts.repaint.Repaint();
-        return;
-    default:
-        break;
+    case MediaKind::Refused: e_.parts.repaint.Repaint(); return;
+    default: break;
     }
 
     e_.parts.sliders.SetSlider(slider::Position, 0);
@@ -177,7 +173,7 @@ void TrackStarter::ReportOpenError(MediaElement& element) {
     else
         hint = QStringLiteral("Unhandled Velto error");
     e_.parts.dialogs.Message(QStringLiteral("MCI Device: ") + s_.Dev + QStringLiteral("\r\r") +
-                       element.ErrorMessage() + QStringLiteral("\r\r") + hint);
+                             element.ErrorMessage() + QStringLiteral("\r\r") + hint);
     s_.Dev.clear();
     e_.parts.repaint.Repaint();
 }
@@ -192,8 +188,6 @@ void TrackStarter::WaitForModule(MediaElement& element) {
         QThread::msleep(5);
 }
 
-void TrackStarter::CloseElement(int unit) {
-    e_.Element(unit).Command(QStringLiteral("close"));
-}
+void TrackStarter::CloseElement(int unit) { e_.Element(unit).Command(QStringLiteral("close")); }
 
 } // namespace velto

@@ -37,12 +37,8 @@ void Transport::PlayPause() {
         PauseIt();
 }
 
-void Transport::Reverse() {
-    PlayFrom(s_.Elapsed - 10000);
-}
-void Transport::Forward() {
-    PlayFrom(s_.Elapsed + 10000);
-}
+void Transport::Reverse() { PlayFrom(s_.Elapsed - 10000); }
+void Transport::Forward() { PlayFrom(s_.Elapsed + 10000); }
 
 void Transport::NextTrack() {
     s_.TNum = static_cast<int16_t>(s_.TNum + 1);

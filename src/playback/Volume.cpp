@@ -14,9 +14,7 @@ namespace velto {
 
 Volume::Volume(PlaybackEngine& engine) : s_(engine.parts.state), e_(engine) {}
 
-int WholePercent(double v) {
-    return static_cast<int>(std::floor(v * 100.0 + 0.01));
-}
+int WholePercent(double v) { return static_cast<int>(std::floor(v * 100.0 + 0.01)); }
 
 float Volume::GetVol() const {
     const uint32_t left = levels_ & 0xFFFFu;
@@ -37,9 +35,7 @@ void Volume::SetLevels(uint32_t levels) {
     ApplyTo(e_.Element(1));
 }
 
-void Volume::ApplyTo(MediaElement& element) const {
-    element.SetVolume(GetVol());
-}
+void Volume::ApplyTo(MediaElement& element) const { element.SetVolume(GetVol()); }
 
 void Volume::VolStep(int16_t d) {
     if (s_.Mute == -1) MuteToggle();

@@ -20,9 +20,7 @@ namespace velto {
 namespace {
 constexpr int kDeleteKey = 46;
 
-int roomLeft(const PlaylistModel& model) {
-    return kMaxPlaylistEntries - model.Count();
-}
+int roomLeft(const PlaylistModel& model) { return kMaxPlaylistEntries - model.Count(); }
 
 // A relative name (from the command line) would mean another file once the
 // working folder changes, and would be written relative to the wrong folder.
@@ -61,9 +59,7 @@ void PlaylistEditor::PlDelEntry(int index) {
     ShowPlCount();
 }
 
-void PlaylistEditor::PlDelSel() {
-    PlDelEntry(s_.playlist.Selection());
-}
+void PlaylistEditor::PlDelSel() { PlDelEntry(s_.playlist.Selection()); }
 
 void PlaylistEditor::PlMoveEntry(int D) {
     PlaylistModel& model = s_.playlist;

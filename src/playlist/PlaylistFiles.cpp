@@ -18,9 +18,7 @@ QString trimBlanks(const QString& s) {
     return (begin == 0 && end == s.size()) ? s : s.mid(begin, end - begin);
 }
 
-QString withSlashes(QString s) {
-    return s.replace(u'\\', u'/');
-}
+QString withSlashes(QString s) { return s.replace(u'\\', u'/'); }
 
 // A cheap look for "scheme://" before the full test: most entries are paths.
 bool isUrl(const QString& s) {

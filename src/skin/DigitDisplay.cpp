@@ -113,8 +113,7 @@ QPoint letterCell(QChar ch) {
 
 } // namespace
 
-std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& t, QPoint origin, const QString& s,
-                                    int L) {
+std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& t, QPoint origin, const QString& s, int L) {
     std::vector<GlyphBlit> glyphs;
     int x = origin.x();
     const int y = origin.y();

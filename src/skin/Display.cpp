@@ -23,7 +23,8 @@ void Display::SetDD(int F, const QVariant& vn) {
         changed = true;
     }
     QString s = d.text;
-    if (s_.settings.ScrollName == 1 && F == dig::Title) s = ScrollText(s, tab.count, s_.ScrollStart);
+    if (s_.settings.ScrollName == 1 && F == dig::Title)
+        s = ScrollText(s, tab.count, s_.ScrollStart);
     std::vector<GlyphBlit> glyphs = LayoutGlyphs(tab, field.rect.topLeft(), s, d.leadingZeroMode);
     if (glyphs != field.glyphs) {
         field.glyphs = std::move(glyphs);
@@ -48,8 +49,8 @@ void Display::Form_Paint() {
 void Display::ClearInf() {
     Surface& surface = s_.surface;
     surface.Lbl[lbl::Time].caption = QStringLiteral(":");
-    for (const int n : {lbl::TrackNumber, lbl::Bitrate, lbl::Frequency, lbl::ChannelMode,
-                        lbl::TotalTime})
+    for (const int n :
+         {lbl::TrackNumber, lbl::Bitrate, lbl::Frequency, lbl::ChannelMode, lbl::TotalTime})
         surface.Lbl[static_cast<size_t>(n)].caption.clear();
     surface.iSlider[slider::Position].visible = false;
     repaint_.Repaint();

@@ -7,9 +7,7 @@
 namespace velto {
 
 namespace {
-bool isBlank(QChar c) {
-    return c == u' ' || c == u'\t';
-}
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 } // namespace
 
 bool FieldReader::AtLineEnd() const {

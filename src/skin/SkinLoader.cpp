@@ -5,8 +5,8 @@
 #include "common/TextFiles.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/MainWindow.h"
 #include "platform/Folders.h"
+#include "platform/MainWindow.h"
 #include "skin/Display.h"
 #include "skin/FieldReader.h"
 #include "skin/SkinOutline.h"
@@ -32,9 +32,7 @@ bool isAbsoluteSkinName(const QString& name) {
     return name.startsWith(u'/') || name.contains(u':');
 }
 
-bool isFile(const QString& path) {
-    return !path.isEmpty() && QFileInfo(path).isFile();
-}
+bool isFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 
 } // namespace
 
@@ -60,7 +58,7 @@ void SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
     const QString path = ResolveSkinName(skinName);
     if (path.isEmpty()) {
         dialogs_.Message(QStringLiteral("Skin not found!\rSkinName=") + skinName +
-                                QStringLiteral("\rSkinPath=") + s_.settings.SkinPath);
+                         QStringLiteral("\rSkinPath=") + s_.settings.SkinPath);
         return;
     }
     s_.skin.SkinDir = PathOnly(path);

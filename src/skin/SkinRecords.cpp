@@ -3,6 +3,7 @@
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "skin/FieldReader.h"
+#include "state/Elements.h"
 #include "state/Surface.h"
 
 #include <QFileInfo>
@@ -26,15 +27,11 @@ int32_t headNumber(const QString& rest) {
     return static_cast<int32_t>(std::nearbyint(v));
 }
 
-bool inRange(int32_t n, int32_t low, int32_t high) {
-    return n >= low && n <= high;
-}
+bool inRange(int32_t n, int32_t low, int32_t high) { return n >= low && n <= high; }
 
 } // namespace
 
-QString TipText(const QString& s) {
-    return s.startsWith(u'~') ? QString() : s;
-}
+QString TipText(const QString& s) { return s.startsWith(u'~') ? QString() : s; }
 
 QString SkinFilePath(const QString& folder, const QString& name) {
     QString relative = name;
@@ -70,48 +67,20 @@ void SkinRecords::ReadAll() {
 
 void SkinRecords::Dispatch(QChar code, int32_t n, const QString& head) {
     switch (code.unicode()) {
-    case 'B':
-        Button(n, head);
-        break;
-    case 'L':
-        TextField(n, head);
-        break;
-    case 'I':
-        Light(n, head);
-        break;
-    case 'S':
-        Slider(n, head);
-        break;
-    case 'D':
-        DigitField(n, head);
-        break;
-    case 'C':
-        Cover();
-        break;
-    case 'X':
-        PlaylistArea();
-        break;
-    case 'N':
-        Outline(n, false);
-        break;
-    case 'M':
-        Outline(n, true);
-        break;
-    case 'P':
-        Point(n);
-        break;
-    case 'R':
-        ReadPicture(n, head);
-        break;
-    case 'W':
-        SizePicture(n, head);
-        break;
-    case 'Z':
-        CopyPicture(n, head);
-        break;
-    case 'U':
-        UsePictures();
-        break;
+    case 'B': Button(n, head); break;
+    case 'L': TextField(n, head); break;
+    case 'I': Light(n, head); break;
+    case 'S': Slider(n, head); break;
+    case 'D': DigitField(n, head); break;
+    case 'C': Cover(); break;
+    case 'X': PlaylistArea(); break;
+    case 'N': Outline(n, false); break;
+    case 'M': Outline(n, true); break;
+    case 'P': Point(n); break;
+    case 'R': ReadPicture(n, head); break;
+    case 'W': SizePicture(n, head); break;
+    case 'Z': CopyPicture(n, head); break;
+    case 'U': UsePictures(); break;
     case '?': {
         const QString label = in_.Field();
         if (n == condition_) {
@@ -120,14 +89,9 @@ void SkinRecords::Dispatch(QChar code, int32_t n, const QString& head) {
         }
         break;
     }
-    case ';':
-        in_.Line();
-        break;
-    case '/':
-        state_.SkinInfo += u'\r' + in_.Line();
-        break;
-    default:
-        break; // labels, "E" and unknown codes carry nothing
+    case ';': in_.Line(); break;
+    case '/': state_.SkinInfo += u'\r' + in_.Line(); break;
+    default: break; // labels, "E" and unknown codes carry nothing
     }
 }
 
@@ -143,9 +107,10 @@ void SkinRecords::Button(int32_t n, const QString& head) {
     const int16_t px = in_.Int16(), py = in_.Int16();
     const QString key = in_.Field();
     const QString tip = in_.Field();
-    const QString link = (n == 49 || n == 50) ? in_.Field() : QString();
+    const QString link =
+        (n == Code(Action::SkinLink1) || n == Code(Action::SkinLink2)) ? in_.Field() : QString();
     if (n == 0) return;
-    if (!inRange(n, 1, 50)) {
+    if (!inRange(n, 1, kButtons)) {
         bad_ << head;
         return;
     }
@@ -160,8 +125,8 @@ void SkinRecords::Button(int32_t n, const QString& head) {
     state_.BtnFaceY[n] = ownPlace ? y : py;
     btn.pressedFace = QPoint(state_.BtnFaceX[n], state_.BtnFaceY[n]);
     state_.BtnKey[n] = key.left(1);
-    if (n == 49) state_.SkinLink1 = link;
-    if (n == 50) state_.SkinLink2 = link;
+    if (n == Code(Action::SkinLink1)) state_.SkinLink1 = link;
+    if (n == Code(Action::SkinLink2)) state_.SkinLink2 = link;
 }
 
 void SkinRecords::TextField(int32_t n, const QString& head) {
@@ -171,7 +136,7 @@ void SkinRecords::TextField(int32_t n, const QString& head) {
     const QString font = in_.Field();
     const QString tip = in_.Field();
     if (w < 1 || h < 1 || n == 0) return;
-    if (!inRange(n, 1, 20)) {
+    if (!inRange(n, 1, kTextFields)) {
         bad_ << head;
         return;
     }
@@ -190,7 +155,7 @@ void SkinRecords::Light(int32_t n, const QString& head) {
     const int16_t shape = in_.Int16();
     in_.Field(); // a text the lights do not use
     if (w < 1 || h < 1 || n == 0) return;
-    if (!inRange(n, 1, 16)) {
+    if (!inRange(n, 1, kLights)) {
         bad_ << head;
         return;
     }
@@ -212,7 +177,7 @@ void SkinRecords::Slider(int32_t n, const QString& head) {
     t.d = in_.Int16();
     const QString tip = in_.Field();
     if (n == 0) return;
-    if (!inRange(n, 1, 4)) {
+    if (!inRange(n, 1, kSliders)) {
         bad_ << head;
         return;
     }
@@ -239,13 +204,13 @@ void SkinRecords::DigitField(int32_t n, const QString& head) {
     t.count = in_.Int16();
     const QString tip = in_.Field();
     if (n == 0) return;
-    if (!inRange(n, 1, 6)) {
+    if (!inRange(n, 1, kDigitFields)) {
         bad_ << head;
         return;
     }
     state_.DigTab[n] = t;
     // The clock field (3) and minutes-and-seconds (count 0) show "00:00".
-    const int width = (t.count == 0 || n == 3) ? 4 * t.dw + t.sep : t.count * t.dw;
+    const int width = (t.count == 0 || n == dig::Clock) ? 4 * t.dw + t.sep : t.count * t.dw;
     DigitFieldElement& dig = surface_.Dig[n];
     dig.rect = QRect(x, y, width, t.dh);
     dig.toolTip = TipText(tip);

@@ -20,7 +20,7 @@ int16_t Clamp16(double v) {
 bool PlaceKnob(int n, double v, SliderTable& table, SliderElement& knob) {
     if (n < 1 || n > 4 || !std::isfinite(v)) return false;
     const bool vertical = table.h != 0;
-    if (n == 4) {
+    if (n == slider::LevelBar) {
         const int16_t size = vertical ? Clamp16(table.h - std::floor(v * table.h))
                                       : Clamp16(std::floor(v * table.w));
         const int now = vertical ? knob.rect.height() : knob.rect.width();

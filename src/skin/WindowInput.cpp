@@ -21,14 +21,14 @@ constexpr int kTilde = 126;
 } // namespace
 
 void WindowInput::Btn_MouseDown(int index) {
-    if (index < 1 || index > 50) return;
+    if (index < 1 || index > kButtons) return;
     Surface& s = s_.surface;
     const ButtonElement& btn = s.Btn[static_cast<size_t>(index)];
     s.TmpBtn.visible = false;
     s.TmpBtn.rect = btn.rect;
-    s.TmpBtn.source = QRect(s_.skin.BtnFaceX[static_cast<size_t>(index)],
-                            s_.skin.BtnFaceY[static_cast<size_t>(index)], btn.rect.width(),
-                            btn.rect.height());
+    s.TmpBtn.source =
+        QRect(s_.skin.BtnFaceX[static_cast<size_t>(index)],
+              s_.skin.BtnFaceY[static_cast<size_t>(index)], btn.rect.width(), btn.rect.height());
     s.TmpBtn.toolTip = btn.toolTip;
     s.TmpBtn.visible = true;
     LastIndex = static_cast<int16_t>(index);
@@ -38,17 +38,18 @@ void WindowInput::Btn_MouseDown(int index) {
 void WindowInput::Btn_MouseUp(int index) {
     Surface& s = s_.surface;
     s.TmpBtn.visible = false;
-    if (index >= 1 && index <= 50) s.Btn[static_cast<size_t>(index)].border = false;
+    if (index >= 1 && index <= kButtons) s.Btn[static_cast<size_t>(index)].border = false;
     repaint_.Repaint();
     commands_.DoIt(static_cast<int16_t>(index));
 }
 
 void WindowInput::Btn_MouseMove(int index) {
-    if (index == LastIndex || index < 1 || index > 50) return;
+    if (index == LastIndex || index < 1 || index > kButtons) return;
     const int16_t cool = s_.skin.CoolFlag;
     Surface& s = s_.surface;
     if (cool == 1) {
-        if (LastIndex >= 1 && LastIndex <= 50) s.Btn[static_cast<size_t>(LastIndex)].border = false;
+        if (LastIndex >= 1 && LastIndex <= kButtons)
+            s.Btn[static_cast<size_t>(LastIndex)].border = false;
         s.Btn[static_cast<size_t>(index)].border = true;
         repaint_.Repaint();
     } else if (cool == 2) {
@@ -60,7 +61,8 @@ void WindowInput::Btn_MouseMove(int index) {
 void WindowInput::ClearHover() {
     if (LastIndex == 0) return;
     Surface& s = s_.surface;
-    if (LastIndex >= 1 && LastIndex <= 50) s.Btn[static_cast<size_t>(LastIndex)].border = false;
+    if (LastIndex >= 1 && LastIndex <= kButtons)
+        s.Btn[static_cast<size_t>(LastIndex)].border = false;
     LastIndex = 0;
     s.TmpBtn.visible = false;
     repaint_.Repaint();
@@ -107,10 +109,8 @@ void WindowInput::Snap() {
     if (!w) return;
     const int tx = s_.TwipX, ty = s_.TwipY;
     const QPoint topLeft(w->Position().x() * tx, w->Position().y() * ty);
-    const QSize size(s_.surface.windowPixels.width() * tx,
-                     s_.surface.windowPixels.height() * ty);
-    const QPoint snapped =
-        velto::Snap(topLeft, size, WorkAreaInTwips(w->WorkArea(), tx, ty));
+    const QSize size(s_.surface.windowPixels.width() * tx, s_.surface.windowPixels.height() * ty);
+    const QPoint snapped = velto::Snap(topLeft, size, WorkAreaInTwips(w->WorkArea(), tx, ty));
     if (snapped == topLeft) return;
     w->MoveTo(QPoint(static_cast<int>(std::lround(double(snapped.x()) / tx)),
                      static_cast<int>(std::lround(double(snapped.y()) / ty))));
@@ -120,24 +120,29 @@ int WindowInput::Form_KeyPress(int keyAscii) {
     Surface& s = s_.surface;
     switch (keyAscii) {
     case kEscape:
-        for (size_t n = 1; n < s.Btn.size(); ++n) s.Btn[n].opaque = s.Btn[n].border = false;
-        for (size_t n = 1; n < s.Lbl.size(); ++n) s.Lbl[n].opaque = false;
+        for (size_t n = 1; n < s.Btn.size(); ++n)
+            s.Btn[n].opaque = s.Btn[n].border = false;
+        for (size_t n = 1; n < s.Lbl.size(); ++n)
+            s.Lbl[n].opaque = false;
         repaint_.Repaint();
         return keyAscii;
     case kGrave:
-        for (size_t n = 1; n < s.Btn.size(); ++n) s.Btn[n].opaque = true;
-        for (size_t n = 1; n < s.Lbl.size(); ++n) s.Lbl[n].opaque = true;
+        for (size_t n = 1; n < s.Btn.size(); ++n)
+            s.Btn[n].opaque = true;
+        for (size_t n = 1; n < s.Lbl.size(); ++n)
+            s.Lbl[n].opaque = true;
         repaint_.Repaint();
         return keyAscii;
     case kTilde:
-        for (size_t n = 1; n < s.Btn.size(); ++n) s.Btn[n].border = true;
+        for (size_t n = 1; n < s.Btn.size(); ++n)
+            s.Btn[n].border = true;
         repaint_.Repaint();
         return keyAscii;
     default: break;
     }
     if (InFlag != 0) return keyAscii;
     const QString key = QString(QChar(keyAscii)).toUpper();
-    for (size_t n = 1; n <= 40; ++n) {
+    for (size_t n = 1; n <= kKeyButtons; ++n) {
         if (s_.skin.BtnKey[n] == key) {
             commands_.DoIt(static_cast<int16_t>(n));
             break;
@@ -149,7 +154,7 @@ int WindowInput::Form_KeyPress(int keyAscii) {
 void WindowInput::iSlider_MouseDown(int index, QPoint pos) {
     // Slider 4 is a level bar repeating the volume: it changes size, not
     // place, so the knob arithmetic would run away, and it has no action.
-    if (s_.SlideFlag != 0 || index < 1 || index > 3) return;
+    if (s_.SlideFlag != 0 || index < 1 || index >= slider::LevelBar) return;
     const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(index)];
     const QRect knob = s_.surface.iSlider[static_cast<size_t>(index)].rect;
     if (t.h != 0) {
@@ -194,8 +199,10 @@ void WindowInput::iSlider_MouseUp(int index) {
 }
 
 void WindowInput::Lbl_Click(int index) {
-    if (index == lbl::Time) s_.TimeFlag = static_cast<int16_t>(~s_.TimeFlag);
-    else if (index == lbl::Title) commands_.DoIt(Code(Action::TrackInfo));
+    if (index == lbl::Time)
+        s_.TimeFlag = static_cast<int16_t>(~s_.TimeFlag);
+    else if (index == lbl::Title)
+        commands_.DoIt(Code(Action::TrackInfo));
 }
 
 } // namespace velto

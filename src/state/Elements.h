@@ -5,17 +5,25 @@
 
 namespace velto {
 
+// How many of each element a skin may have (numbered from 1).
+inline constexpr int kButtons = 50;
+inline constexpr int kKeyButtons = 40; // buttons a typed key can reach
+inline constexpr int kTextFields = 20;
+inline constexpr int kDigitFields = 6;
+inline constexpr int kLights = 16;
+inline constexpr int kSliders = 4;
+
 // Text fields (Lbl).
 namespace lbl {
-inline constexpr int Time = 1;          // running or remaining time; a click switches
-inline constexpr int Title = 2;         // title of the current entry; a click shows Track Info
-inline constexpr int Clock = 3;         // time of day
-inline constexpr int TrackNumber = 4;   // playlist position
-inline constexpr int Snooze = 5;        // snooze countdown or time
-inline constexpr int Date = 6;          // "Sunday December 5,1999"
-inline constexpr int Day = 7;           // "Sun"
-inline constexpr int ClockSuffix = 9;   // AM/PM marker of the digit clock
-inline constexpr int Bitrate = 10;      // stream information of an MPEG track
+inline constexpr int Time = 1;        // running or remaining time; a click switches
+inline constexpr int Title = 2;       // title of the current entry; a click shows Track Info
+inline constexpr int Clock = 3;       // time of day
+inline constexpr int TrackNumber = 4; // playlist position
+inline constexpr int Snooze = 5;      // snooze countdown or time
+inline constexpr int Date = 6;        // "Sunday December 5,1999"
+inline constexpr int Day = 7;         // "Sun"
+inline constexpr int ClockSuffix = 9; // AM/PM marker of the digit clock
+inline constexpr int Bitrate = 10;    // stream information of an MPEG track
 inline constexpr int Frequency = 11;
 inline constexpr int ChannelMode = 12;
 inline constexpr int TotalTime = 13;

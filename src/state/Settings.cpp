@@ -13,7 +13,8 @@ QString get(SettingsStore& s, const QString& key, const QString& fallback) {
 // A number outside 16 bits cannot have been written by the player: the default holds.
 int16_t getInt(SettingsStore& s, const QString& key, int16_t fallback,
                const QString& fallbackText = QString()) {
-    const QString text = get(s, key, fallbackText.isNull() ? QString::number(fallback) : fallbackText);
+    const QString text =
+        get(s, key, fallbackText.isNull() ? QString::number(fallback) : fallbackText);
     return TextToInt16(text, fallback);
 }
 

@@ -2,6 +2,8 @@
 // What the skin loader keeps between loads besides the Surface: the tables the
 // buttons, digit fields, sliders and keys work from, the outline points and the
 // header's window sizes. Names are the skin format's own.
+#include "state/Elements.h"
+
 #include <QImage>
 #include <QPoint>
 #include <QSize>
@@ -40,12 +42,12 @@ struct SkinState {
     QString SkinInfo; // header line 2 and every "/" line, joined with CR
     QString SkinDir;  // folder of the skin file last resolved, with a trailing "/"
     // The header's three window sizes: 0 normal, 1 while HFlag, 2 while Small.
-    std::array<TwipSize, 3> WinSize{};              // twips
-    std::array<QSize, 3> WinPixels{};               // the same, as the skin gives them
-    std::array<QString, 51> BtnKey;                 // one character (or none) per button
-    std::array<int16_t, 51> BtnFaceX{}, BtnFaceY{}; // pressed faces in the resource
-    std::array<DigitTable, 7> DigTab{};
-    std::array<SliderTable, 5> SlideTab{};
+    std::array<TwipSize, 3> WinSize{};                        // twips
+    std::array<QSize, 3> WinPixels{};                         // the same, as the skin gives them
+    std::array<QString, kButtons + 1> BtnKey;                 // one character (or none) per button
+    std::array<int16_t, kButtons + 1> BtnFaceX{}, BtnFaceY{}; // pressed faces in the resource
+    std::array<DigitTable, kDigitFields + 1> DigTab{};
+    std::array<SliderTable, kSliders + 1> SlideTab{};
     // Outline: the points announced by the last N or M record and those read.
     std::vector<QPoint> RgnPts;
     std::vector<int32_t> RgnCounts; // per polygon of an M outline; empty for N

@@ -2,6 +2,8 @@
 // The skin's elements as plain data. The player changes them; the main window
 // paints them and hit-tests against the same rectangles. Arrays are indexed as
 // the skin numbers its elements (index 0 unused).
+#include "state/Elements.h"
+
 #include <QColor>
 #include <QImage>
 #include <QPoint>
@@ -24,7 +26,7 @@ struct SurfaceElement {
 };
 
 struct ButtonElement : SurfaceElement {
-    QPoint pressedFace; // where its pressed face sits in the resource picture
+    QPoint pressedFace;  // where its pressed face sits in the resource picture
     bool border = false; // outlined: hover, or the design aid
     bool opaque = false; // drawn as a box: the design aid
 };
@@ -53,7 +55,7 @@ struct SliderElement : SurfaceElement {
 
 // One glyph copied from the resource picture onto the window.
 struct GlyphBlit {
-    QRect source; // in the resource picture
+    QRect source;  // in the resource picture
     QPoint target; // window pixels
     bool operator==(const GlyphBlit&) const = default;
 };
@@ -79,23 +81,23 @@ struct PressedFace : SurfaceElement {
 };
 
 struct Surface {
-    std::array<ButtonElement, 51> Btn;
-    std::array<TextFieldElement, 21> Lbl;
-    std::array<DigitFieldElement, 7> Dig;
-    std::array<LightElement, 17> Ind;
-    std::array<SliderElement, 5> iSlider;
+    std::array<ButtonElement, kButtons + 1> Btn;
+    std::array<TextFieldElement, kTextFields + 1> Lbl;
+    std::array<DigitFieldElement, kDigitFields + 1> Dig;
+    std::array<LightElement, kLights + 1> Ind;
+    std::array<SliderElement, kSliders + 1> iSlider;
     CoverElement iCover;
     PlaylistArea PlNames;
     PressedFace TmpBtn;
-    QImage face;     // the window's face picture
-    QImage ResBmp;   // the resource picture: pressed faces, knobs, glyphs
+    QImage face;   // the window's face picture
+    QImage ResBmp; // the resource picture: pressed faces, knobs, glyphs
     QSize windowPixels{275, 116};
     // Outline polygons (even-odd); empty means a rectangular window.
     std::vector<QPolygon> outline;
     // Bumped by every change, so views know to repaint.
     uint64_t revision = 0;
 
-    Surface() { Lbl[1].rightAligned = true; }
+    Surface() { Lbl[lbl::Time].rightAligned = true; }
     void Changed() { ++revision; }
 };
 

@@ -41,13 +41,17 @@ void PlaylistView::keyPressEvent(QKeyEvent* event) {
 }
 
 void PlaylistView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
-    else event->ignore();
+    if (!DroppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void PlaylistView::dragMoveEvent(QDragMoveEvent* event) {
-    if (!DroppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
-    else event->ignore();
+    if (!DroppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void PlaylistView::dropEvent(QDropEvent* event) {

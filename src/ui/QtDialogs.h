@@ -12,7 +12,8 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest& request) override;
     void Message(const QString& text) override;
-    std::optional<QString> BrowseFolder(const QString& title, const QString& initialFolder) override;
+    std::optional<QString> BrowseFolder(const QString& title,
+                                        const QString& initialFolder) override;
 
 private:
     QWidget* parent_;

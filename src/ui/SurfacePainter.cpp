@@ -20,9 +20,7 @@ void paintLight(QPainter& p, const LightElement& light) {
     case LightShape::Square: p.drawRect(square); break;
     case LightShape::Oval: p.drawEllipse(r); break;
     case LightShape::Circle: p.drawEllipse(square); break;
-    case LightShape::RoundedRectangle:
-        p.drawRoundedRect(r, side / 4, side / 4);
-        break;
+    case LightShape::RoundedRectangle: p.drawRoundedRect(r, side / 4, side / 4); break;
     case LightShape::RoundedSquare: p.drawRoundedRect(square, side / 4, side / 4); break;
     }
 }
@@ -38,8 +36,8 @@ void paintTextField(QPainter& p, const TextFieldElement& field) {
     if (field.caption.isEmpty()) return;
     p.setFont(fieldFont(field.fontName, field.fontSize));
     p.setPen(field.color);
-    const int flags = Qt::AlignTop | Qt::TextSingleLine |
-                      (field.rightAligned ? Qt::AlignRight : Qt::AlignLeft);
+    const int flags =
+        Qt::AlignTop | Qt::TextSingleLine | (field.rightAligned ? Qt::AlignRight : Qt::AlignLeft);
     p.save();
     p.setClipRect(field.rect);
     p.drawText(field.rect, flags, field.caption);
@@ -63,7 +61,8 @@ void PaintSurface(QPainter& p, const Surface& s) {
     for (size_t n = 1; n < s.Dig.size(); ++n) {
         const DigitFieldElement& dig = s.Dig[n];
         if (!dig.visible) continue;
-        for (const GlyphBlit& g : dig.glyphs) p.drawImage(g.target, s.ResBmp, g.source);
+        for (const GlyphBlit& g : dig.glyphs)
+            p.drawImage(g.target, s.ResBmp, g.source);
     }
 
     if (s.iCover.visible && !s.iCover.picture.isNull()) {
@@ -130,14 +129,17 @@ QRegion ChangedArea(const Surface& a, const Surface& b) {
             differs = x.glyphs[i].source != y.glyphs[i].source ||
                       x.glyphs[i].target != y.glyphs[i].target;
         if (differs) {
-            for (const auto& g : x.glyphs) r += QRect(g.target, g.source.size());
-            for (const auto& g : y.glyphs) r += QRect(g.target, g.source.size());
+            for (const auto& g : x.glyphs)
+                r += QRect(g.target, g.source.size());
+            for (const auto& g : y.glyphs)
+                r += QRect(g.target, g.source.size());
             r += x.rect;
             r += y.rect;
         }
     }
     addIf(r,
-          !sameBase(a.iCover, b.iCover) || a.iCover.picture.cacheKey() != b.iCover.picture.cacheKey(),
+          !sameBase(a.iCover, b.iCover) ||
+              a.iCover.picture.cacheKey() != b.iCover.picture.cacheKey(),
           a.iCover.rect, b.iCover.rect);
     for (size_t n = 1; n < a.Ind.size(); ++n) {
         const auto& x = a.Ind[n];
@@ -171,7 +173,8 @@ QRegion ChangedArea(const Surface& a, const Surface& b) {
 QRegion OutlineRegion(const Surface& s) {
     // Even-odd across polygons: a point is inside when an odd number of them hold it.
     QRegion region;
-    for (const QPolygon& poly : s.outline) region ^= QRegion(poly, Qt::OddEvenFill);
+    for (const QPolygon& poly : s.outline)
+        region ^= QRegion(poly, Qt::OddEvenFill);
     return region;
 }
 

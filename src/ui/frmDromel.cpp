@@ -106,8 +106,10 @@ void frmDromel::SurfaceChanged() {
     shown_ = now;
     if (outlineChanged) {
         const QRegion outline = OutlineRegion(now);
-        if (outline.isEmpty()) clearMask();
-        else setMask(outline);
+        if (outline.isEmpty())
+            clearMask();
+        else
+            setMask(outline);
         outlineShown_ = !outline.isEmpty();
     }
     if (listChanged) SyncListView();
@@ -148,8 +150,10 @@ void frmDromel::showEvent(QShowEvent* event) {
 
 void frmDromel::closeEvent(QCloseEvent* event) {
     event->ignore();
-    if (player_) player_->Quit();
-    else RequestQuit();
+    if (player_)
+        player_->Quit();
+    else
+        RequestQuit();
 }
 
 namespace {
@@ -181,8 +185,10 @@ bool frmDromel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
         const QString tip = ToolTipAt(help->pos());
-        if (tip.isEmpty()) QToolTip::hideText();
-        else QToolTip::showText(help->globalPos(), tip, this);
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
         return true;
     }
     return QWidget::event(event);
@@ -194,7 +200,8 @@ void frmDromel::mousePressEvent(QMouseEvent* event) {
     WindowInput& in = *player_->input;
     if (event->button() == Qt::LeftButton) {
         if (const int n = SliderAt(pos)) {
-            in.iSlider_MouseDown(n, pos - player_->surface.iSlider[static_cast<size_t>(n)].rect.topLeft());
+            in.iSlider_MouseDown(
+                n, pos - player_->surface.iSlider[static_cast<size_t>(n)].rect.topLeft());
             return;
         }
         if (TextFieldAt(pos) == 0) {
@@ -247,8 +254,10 @@ void frmDromel::mouseReleaseEvent(QMouseEvent* event) {
         const int n = pressedButton_;
         pressedButton_ = 0;
         // The release lands on the pressed face that covers the hot area.
-        if (shown_.TmpBtn.visible && shown_.TmpBtn.rect.contains(pos)) in.TmpBtn_MouseUp();
-        else in.Btn_MouseUp(n);
+        if (shown_.TmpBtn.visible && shown_.TmpBtn.rect.contains(pos))
+            in.TmpBtn_MouseUp();
+        else
+            in.Btn_MouseUp(n);
         return;
     }
     if (event->button() == Qt::LeftButton && player_->SlideFlag > 0) {
@@ -299,8 +308,10 @@ void frmDromel::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmDromel::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPaths(event->mimeData()).isEmpty()) event->acceptProposedAction();
-    else event->ignore();
+    if (!DroppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+    else
+        event->ignore();
 }
 
 void frmDromel::dropEvent(QDropEvent* event) {

@@ -62,8 +62,8 @@ private:
 
     Player* player_ = nullptr;
     PlaylistView* list_ = nullptr;
-    Surface shown_;              // the surface as last painted
-    int pressedButton_ = 0;      // button held by the left mouse button
+    Surface shown_;         // the surface as last painted
+    int pressedButton_ = 0; // button held by the left mouse button
     bool outlineShown_ = false;
     bool skipFieldClick_ = false; // the release that ends a double click on a text field
 };

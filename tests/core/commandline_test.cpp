@@ -30,8 +30,7 @@ TEST(CommandLine, SeveralArgumentsJoinWhenTheyNameOneFileElseEachIsAnItem) {
 
 TEST(CommandLine, HelpAndVersionUnlessAFileHasThatName) {
     EXPECT_EQ(CommandLine::Parse({"--help"}, existing({})).action, CommandLine::Action::Help);
-    EXPECT_EQ(CommandLine::Parse({"--version"}, existing({})).action,
-              CommandLine::Action::Version);
+    EXPECT_EQ(CommandLine::Parse({"--version"}, existing({})).action, CommandLine::Action::Version);
     const auto cl = CommandLine::Parse({"--help"}, existing({"--help"}));
     EXPECT_EQ(cl.action, CommandLine::Action::Items);
     EXPECT_EQ(cl.items, QStringList({"--help"}));

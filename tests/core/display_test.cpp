@@ -24,7 +24,9 @@ constexpr int C = 12; // colon glyph
 
 class DisplayFields : public PlaybackFixture {
 protected:
-    DisplayFields() { player->LoadSkin(test::WriteSkin(programDir, "fields.skin", kFields), false); }
+    DisplayFields() {
+        player->LoadSkin(test::WriteSkin(programDir, "fields.skin", kFields), false);
+    }
     const std::vector<GlyphBlit>& Glyphs(int f) const { return player->surface.Dig[f].glyphs; }
     // Style 0: the glyph index of each place.
     std::vector<int> Digits(int f) const {

@@ -7,9 +7,7 @@ using namespace velto;
 using velto::test::TempDir;
 
 namespace {
-QString pathOf(const QString& text, const QString& list) {
-    return ResolveEntry(text, list).path;
-}
+QString pathOf(const QString& text, const QString& list) { return ResolveEntry(text, list).path; }
 
 QStringList paths(const std::vector<PlaylistEntry>& entries) {
     QStringList out;

@@ -1,6 +1,6 @@
-#include "state/Settings.h"
 #include "fakes/FakePorts.h"
 #include "platform/IniSettingsStore.h"
+#include "state/Settings.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>

@@ -121,7 +121,7 @@ DrawnSkin DrawCompactSkin() {
     design.lights.push_back(
         {4, QRect(77, 33, 26, 2), c.accent, Shape::Rectangle, QStringLiteral("playing")});
     design.lights.push_back({3, QRect(105, 33, 26, 2), QColor(0xff, 0xc3, 0x5a), Shape::Rectangle,
-                           QStringLiteral("paused")});
+                             QStringLiteral("paused")});
 
     canvas.AddSlider({1,
                       QPoint(72, 41),

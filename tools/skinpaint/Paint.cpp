@@ -9,12 +9,8 @@ namespace skinpaint {
 
 namespace {
 
-void hline(QPainter& p, int x0, int x1, int y, QColor c) {
-    p.fillRect(x0, y, x1 - x0 + 1, 1, c);
-}
-void vline(QPainter& p, int x, int y0, int y1, QColor c) {
-    p.fillRect(x, y0, 1, y1 - y0 + 1, c);
-}
+void hline(QPainter& p, int x0, int x1, int y, QColor c) { p.fillRect(x0, y, x1 - x0 + 1, 1, c); }
+void vline(QPainter& p, int x, int y0, int y1, QColor c) { p.fillRect(x, y0, 1, y1 - y0 + 1, c); }
 
 QColor withAlpha(QColor c, int alpha) {
     c.setAlpha(alpha);
@@ -167,20 +163,15 @@ void DrawIcon(QPainter& p, Icon icon, QRectF b, QColor colour) {
     auto bar = [&](double x, double y, double bw, double bh) { p.drawRect(QRectF(x, y, bw, bh)); };
     const double bw = std::max(2.0, std::round(w / 5));
     switch (icon) {
-    case Icon::None:
-        break;
-    case Icon::Play:
-        tri(l + w * 0.15, r - w * 0.05, t, bt, true);
-        break;
+    case Icon::None: break;
+    case Icon::Play: tri(l + w * 0.15, r - w * 0.05, t, bt, true); break;
     case Icon::Pause: {
         const double pw = std::max(2.0, std::round(w * 0.3));
         bar(l + std::round(w * 0.1), t, pw, h);
         bar(r - std::round(w * 0.1) - pw, t, pw, h);
         break;
     }
-    case Icon::Stop:
-        bar(l + 1, t + 1, w - 2, h - 2);
-        break;
+    case Icon::Stop: bar(l + 1, t + 1, w - 2, h - 2); break;
     case Icon::Prev:
         bar(l, t + 1, bw, h - 2);
         tri(l + bw, r, t + 1, bt - 1, false);
@@ -215,9 +206,7 @@ void DrawIcon(QPainter& p, Icon icon, QRectF b, QColor colour) {
         p.drawLine(QPointF(r - 1, t + 1), QPointF(l + 1, bt - 1));
         break;
     }
-    case Icon::Minimize:
-        bar(l + 1, bt - 2, w - 2, 2);
-        break;
+    case Icon::Minimize: bar(l + 1, bt - 2, w - 2, 2); break;
     case Icon::Shade:
         p.setBrush(Qt::NoBrush);
         p.setPen(QPen(colour, 1));
@@ -235,9 +224,7 @@ void DrawIcon(QPainter& p, Icon icon, QRectF b, QColor colour) {
         bar(l + w * 0.4, t + h * 0.7, w * 0.6, 1.4);
         break;
     }
-    case Icon::Minus:
-        bar(l, cy - 1, w, 2);
-        break;
+    case Icon::Minus: bar(l, cy - 1, w, 2); break;
     case Icon::Plus:
         bar(l, cy - 1, w, 2);
         bar(l + w / 2 - 1, t, 2, h);

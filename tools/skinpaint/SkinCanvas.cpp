@@ -35,7 +35,8 @@ void SkinCanvas::AddDigits(DigitDesign digits, const QImage& sheet) {
     skin_.design.digits.push_back(std::move(digits));
 }
 
-void SkinCanvas::AddSlider(SliderDesign slider, const std::function<void(QPainter&, QRect)>& paint) {
+void SkinCanvas::AddSlider(SliderDesign slider,
+                           const std::function<void(QPainter&, QRect)>& paint) {
     // Reserve the knob's place now; it is drawn once the face is complete.
     slider.face = PlaceSheet(QImage(slider.knob, QImage::Format_RGB32));
     knobs_.emplace_back(slider, paint);
