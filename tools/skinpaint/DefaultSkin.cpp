@@ -62,15 +62,7 @@ void drawVinyl(QPainter& p, QRect r, const Palette& c) {
 void drawMark(QPainter& p, QPoint at, const Palette& c) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath v;
-    v.moveTo(at.x(), at.y());
-    v.lineTo(at.x() + 4, at.y());
-    v.lineTo(at.x() + 7, at.y() + 7);
-    v.lineTo(at.x() + 10, at.y());
-    v.lineTo(at.x() + 14, at.y());
-    v.lineTo(at.x() + 8.5, at.y() + 11);
-    v.lineTo(at.x() + 5.5, at.y() + 11);
-    v.closeSubpath();
+    const QPainterPath v = VeltoMark(QRectF(at, QSizeF(14, 11)));
     QLinearGradient g(at, at + QPoint(0, 11));
     g.setColorAt(0, c.accent.lighter(120));
     g.setColorAt(1, c.playTop);
@@ -112,12 +104,12 @@ DrawnSkin DrawDefaultSkin() {
         QStringLiteral("Three modules: the deck, the track information and the playlist."),
         QStringLiteral("Keys: Z X C V B transport, space play/pause, - + M volume.")};
     design.sizes = {QSize(kWidth, kList.bottom() + 1), QSize(kWidth, kInfo.bottom() + 1),
-                  QSize(kWidth, kDeck.bottom() + 1)};
+                    QSize(kWidth, kDeck.bottom() + 1)};
     design.face = QStringLiteral("default_face.bmp");
     design.resource = QStringLiteral("default_res.bmp");
     design.coolFlag = 0;
     design.outline = {Chamfered(kDeck, kCorner), Chamfered(kInfo, kCorner),
-                    Chamfered(kList, kCorner)};
+                      Chamfered(kList, kCorner)};
 
     QImage& face = skin.face;
     face = QImage(design.sizes[0], QImage::Format_RGB32);
@@ -263,7 +255,8 @@ DrawnSkin DrawDefaultSkin() {
     auto light = [&](int on, int off, QRect r, Shape shape) {
         design.lights.push_back({on, r, c.accent, shape, QStringLiteral("on")});
         if (off)
-            design.lights.push_back({off, r, QColor(0x1f, 0x2b, 0x31), shape, QStringLiteral("off")});
+            design.lights.push_back(
+                {off, r, QColor(0x1f, 0x2b, 0x31), shape, QStringLiteral("off")});
     };
     light(4, 0, QRect(18, 33, 5, 5), Shape::Circle);       // playing
     light(3, 0, QRect(18, 45, 5, 5), Shape::Circle);       // paused
@@ -382,11 +375,11 @@ DrawnSkin DrawDefaultSkin() {
 
     design.cover = AreaDesign{kCoverWell.adjusted(2, 2, -2, -2), QStringLiteral("Cover")};
     design.list = ListDesign{kListWell.adjusted(2, 2, -2, -2),
-                         QColor(0xbf, 0xe9, 0xf3),
-                         QColor(0x0b, 0x15, 0x19),
-                         8,
-                         kFont,
-                         QStringLiteral("Double click to play; Delete removes")};
+                             QColor(0xbf, 0xe9, 0xf3),
+                             QColor(0x0b, 0x15, 0x19),
+                             8,
+                             kFont,
+                             QStringLiteral("Double click to play; Delete removes")};
 
     canvas.Finish();
     return skin;
