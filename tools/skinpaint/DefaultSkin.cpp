@@ -62,15 +62,7 @@ void drawVinyl(QPainter& p, QRect r, const Palette& c) {
 void drawMark(QPainter& p, QPoint at, const Palette& c) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    QPainterPath v;
-    v.moveTo(at.x(), at.y());
-    v.lineTo(at.x() + 4, at.y());
-    v.lineTo(at.x() + 7, at.y() + 7);
-    v.lineTo(at.x() + 10, at.y());
-    v.lineTo(at.x() + 14, at.y());
-    v.lineTo(at.x() + 8.5, at.y() + 11);
-    v.lineTo(at.x() + 5.5, at.y() + 11);
-    v.closeSubpath();
+    const QPainterPath v = VeltoMark(QRectF(at, QSizeF(14, 11)));
     QLinearGradient g(at, at + QPoint(0, 11));
     g.setColorAt(0, c.accent.lighter(120));
     g.setColorAt(1, c.playTop);

@@ -26,6 +26,20 @@ QPolygon Chamfered(QRect r, int k) {
                      QPoint(rt - k, b), QPoint(l + k, b), QPoint(l, b - k), QPoint(l, t + k)});
 }
 
+QPainterPath VeltoMark(QRectF box) {
+    // Points on a 14 x 11 grid; multiplied before dividing so that the natural
+    // size lands on exact pixel edges.
+    const auto at = [&](double x, double y) {
+        return QPointF(box.left() + box.width() * x / 14, box.top() + box.height() * y / 11);
+    };
+    QPainterPath v;
+    v.moveTo(at(0, 0));
+    for (const QPointF& pt : {at(4, 0), at(7, 7), at(10, 0), at(14, 0), at(8.5, 11), at(5.5, 11)})
+        v.lineTo(pt);
+    v.closeSubpath();
+    return v;
+}
+
 void FillBody(QPainter& p, QRect r, const Palette& c) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
     g.setColorAt(0, c.bodyTop);

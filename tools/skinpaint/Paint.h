@@ -3,6 +3,7 @@
 // the display glass, buttons in their normal and pressed faces, and icons.
 #include <QColor>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 
@@ -64,6 +65,10 @@ void DrawButton(QPainter& p, QRect r, const ButtonFace& face, bool pressed, cons
 void DrawIcon(QPainter& p, Icon icon, QRectF box, QColor colour);
 // A round LED socket of the given size centred in r.
 void DrawLedSocket(QPainter& p, QRect r, const Palette& c);
+
+// The "V" mark of the title bar and the application icon: two strokes meeting
+// at a flat foot, filling `box` (its natural size is 14 x 11).
+QPainterPath VeltoMark(QRectF box);
 
 // The corners of r cut by `corner` pixels at 45 degrees, clockwise from top-left.
 QPolygon Chamfered(QRect r, int corner);
