@@ -7,6 +7,7 @@
 #include "platform/GstMediaElement.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/Shell.h"
+#include "ui/AppIcon.h"
 #include "ui/QtDialogs.h"
 #include "ui/frmDromel.h"
 
@@ -65,6 +66,7 @@ int main(int argc, char** argv) {
     installSignalHandlers();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velto"));
+    QApplication::setWindowIcon(velto::AppIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
     QSocketNotifier notifier(signalPipe[1], QSocketNotifier::Read);
