@@ -1,0 +1,122 @@
+#include "support/TestFiles.h"
+#include "trackinfo/Genres.h"
+#include "trackinfo/Id3v1File.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+using namespace velto;
+
+namespace {
+
+QByteArray Audio(int n) {
+    return QByteArray(n, '\x55');
+}
+
+// A tag written byte by byte: the comment's 30 bytes include bytes 125 and 126.
+QByteArray RawTag(const QByteArray& title, const QByteArray& comment30, int genre) {
+    return "TAG" + title.leftJustified(30, ' ') + QByteArray(30, 'a') + QByteArray(30, 'b') +
+           "1999" + comment30.leftJustified(30, ' ', true) + char(genre);
+}
+
+TagForm Form(const QString& title, const QString& track, int genre = 0) {
+    return {title, "Artist", "Album", "2024", "Comment", track, genre};
+}
+
+} // namespace
+
+TEST(Id3v1, ReadsTheStandardPlaceAndShowsFields) {
+    test::TempDir dir;
+    const auto read = [&](const QByteArray& bytes) {
+        return TagFormOf(ReadId3v1(dir.write("t.mp3", bytes)).value());
+    };
+    // ID3v1.1: byte 125 is 0 and byte 126 the track. A "tag" before it is no tag.
+    const QByteArray v11 = QByteArray("c").leftJustified(28, ' ') + QByteArray("\0\7", 2);
+    const auto rock = read(Audio(300) + "tag" + RawTag({"  Caf\xe9\0junk", 11}, v11, 17));
+    EXPECT_EQ(rock.Title, "Café");
+    EXPECT_EQ(rock.Track, "07");
+    EXPECT_EQ(GenreNames().value(rock.GenreEntry), "Rock");
+    EXPECT_EQ(read(Audio(300) + RawTag("x", "", 255)).GenreEntry, 0);
+    EXPECT_EQ(GenreNames().size(), 81);
+    EXPECT_EQ(GenreNames().last(), "Hard Rock");
+
+    // Neither a "TAG" before the last 128 bytes (an APEv2 footer holds one) nor
+    // a lower-case "tag" is a tag.
+    for (const QByteArray& end : {QByteArray("APETAGEX").leftJustified(200, '\0'),
+                                  QByteArray("tag").leftJustified(128, 'x')}) {
+        const TagForm none = read(Audio(300) + end);
+        EXPECT_EQ(none.GenreEntry, 0);
+        EXPECT_EQ(none.Track, "00");
+        EXPECT_EQ(none.Title, "");
+    }
+    EXPECT_FALSE(ReadId3v1(dir.write("t.mp3", Audio(255))));
+    EXPECT_FALSE(ReadId3v1(dir.path()));
+}
+
+TEST(Id3v1, SaveAppendsOnceThenUpdatesInPlaceAndKeepsEverythingBefore) {
+    test::TempDir dir;
+    const QByteArray before = Audio(400) + QByteArray("APETAGEX").leftJustified(32, '\1');
+    const QString path = dir.write("t.mp3", before);
+    EXPECT_EQ(SaveIDTag(path, Form(QString(40, u'T'), "7")), TagSaveOutcome::Added);
+    QByteArray after = dir.read("t.mp3");
+    ASSERT_EQ(after.size(), before.size() + 128);
+    EXPECT_EQ(after.first(before.size()), before);
+    EXPECT_EQ(after.sliced(before.size() + 3, 30), QByteArray(30, 'T'));
+    EXPECT_EQ(after.sliced(before.size() + 125, 3), QByteArray("\0\7\xfe", 3));
+
+    EXPECT_EQ(SaveIDTag(path, Form("Short \u03a9\U0001F600", "", 3)), TagSaveOutcome::Updated);
+    after = dir.read("t.mp3");
+    ASSERT_EQ(after.size(), before.size() + 128);
+    EXPECT_EQ(after.first(before.size()), before);
+    EXPECT_EQ(after.sliced(before.size() + 3, 30), QByteArray("Short ??").leftJustified(30, ' '));
+    EXPECT_EQ(ReadId3v1(path).value().Genre, 2);
+    EXPECT_EQ(*TagSaveMessage(TagSaveOutcome::Updated), "Tag Updated!");
+
+    // A v1.0 comment of 30 characters survives a save with track 0.
+    const QByteArray comment(30, 'C');
+    const QString v10 = dir.write("v10.mp3", Audio(300) + RawTag("t", comment, 1));
+    const TagForm form = TagFormOf(ReadId3v1(v10).value());
+    EXPECT_EQ(form.Comment, comment);
+    EXPECT_EQ(SaveIDTag(v10, form), TagSaveOutcome::Updated);
+    EXPECT_EQ(dir.read("v10.mp3").last(31).first(30), comment);
+
+    const QString tiny = dir.write("tiny.mp3", Audio(255));
+    EXPECT_EQ(SaveIDTag(tiny, form), TagSaveOutcome::TooShort);
+    EXPECT_FALSE(TagSaveMessage(TagSaveOutcome::TooShort));
+    EXPECT_EQ(dir.read("tiny.mp3"), Audio(255));
+}
+
+TEST(Id3v1, RefusedAndFailedSavesLeaveTheFileAsItWas) {
+    test::TempDir dir;
+    const QByteArray before = Audio(1000);
+    const QString path = dir.write("t.mp3", before);
+    for (const char* track : {"256", "x", "-1", "7x", "1.5"})
+        EXPECT_EQ(SaveIDTag(path, Form("t", track)), TagSaveOutcome::BadTrack) << track;
+    EXPECT_EQ(TrackNumber(" 255 "), 255);
+    EXPECT_EQ(TrackNumber(""), 0);
+    EXPECT_EQ(*TagSaveMessage(TagSaveOutcome::BadTrack), "Track must be a number from 0 to 255!");
+
+    // The file may grow by 50 bytes only: the append fails halfway and is cut back.
+    const auto saveWithin50Bytes = [&] {
+        const rlim_t most = rlim_t(before.size() + 50);
+        const rlimit limit{most, most};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        std::signal(SIGXFSZ, SIG_IGN);
+        std::exit(int(SaveIDTag(path, Form("t", "1"))));
+    };
+    EXPECT_EXIT(saveWithin50Bytes(), testing::ExitedWithCode(int(TagSaveOutcome::WriteFailed)), "");
+    EXPECT_EQ(dir.read("t.mp3"), before);
+
+    // A FIFO would block a reader; a missing file is not made.
+    ASSERT_EQ(mkfifo(dir.file("fifo.mp3").toLocal8Bit().constData(), 0600), 0);
+    EXPECT_FALSE(ReadId3v1(dir.file("fifo.mp3")));
+    EXPECT_EQ(SaveIDTag(dir.file("fifo.mp3"), Form("t", "1")), TagSaveOutcome::WriteFailed);
+    EXPECT_EQ(SaveIDTag(dir.file("gone.mp3"), Form("t", "1")), TagSaveOutcome::WriteFailed);
+    EXPECT_FALSE(QFile::exists(dir.file("gone.mp3")));
+}
