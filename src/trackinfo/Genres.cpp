@@ -31,8 +31,6 @@ int GenreEntry(int genreByte) {
     return entry >= 1 && entry <= 80 ? entry : 0;
 }
 
-int GenreByte(int entry) {
-    return entry >= 1 && entry <= 80 ? entry - 1 : 254;
-}
+int GenreByte(int entry) { return entry >= 1 && entry <= 80 ? entry - 1 : 254; }
 
 } // namespace velto

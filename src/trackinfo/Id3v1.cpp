@@ -55,9 +55,7 @@ QString TagFieldText(const QString& field) {
     return TrimBlanks(nul < 0 ? QStringView(field) : QStringView(field).first(nul));
 }
 
-QString TrackText(int track) {
-    return ZeroPadded(track, 2);
-}
+QString TrackText(int track) { return ZeroPadded(track, 2); }
 
 TagForm TagFormOf(const TagFields& tag) {
     TagForm form;

@@ -15,16 +15,11 @@ std::optional<TagFields> ReadId3v1(const QString& path) {
 
 std::optional<QString> TagSaveMessage(TagSaveOutcome outcome) {
     switch (outcome) {
-    case TagSaveOutcome::Added:
-        return QStringLiteral("Tag Added!");
-    case TagSaveOutcome::Updated:
-        return QStringLiteral("Tag Updated!");
-    case TagSaveOutcome::WriteFailed:
-        return QStringLiteral("Error writing tag (is file in use?)!");
-    case TagSaveOutcome::BadTrack:
-        return QStringLiteral("Track must be a number from 0 to 255!");
-    case TagSaveOutcome::TooShort:
-        break;
+    case TagSaveOutcome::Added: return QStringLiteral("Tag Added!");
+    case TagSaveOutcome::Updated: return QStringLiteral("Tag Updated!");
+    case TagSaveOutcome::WriteFailed: return QStringLiteral("Error writing tag (is file in use?)!");
+    case TagSaveOutcome::BadTrack: return QStringLiteral("Track must be a number from 0 to 255!");
+    case TagSaveOutcome::TooShort: break;
     }
     return std::nullopt;
 }

@@ -81,9 +81,7 @@ bool RegularFile::Truncate(qint64 length) {
     return r == 0;
 }
 
-bool RegularFile::Sync() {
-    return fd_ >= 0 && ::fsync(fd_) == 0;
-}
+bool RegularFile::Sync() { return fd_ >= 0 && ::fsync(fd_) == 0; }
 
 bool RegularFile::Close() {
     // The descriptor is gone after close even when it reports an error.

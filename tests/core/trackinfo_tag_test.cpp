@@ -15,9 +15,7 @@ using namespace velto;
 
 namespace {
 
-QByteArray Audio(int n) {
-    return QByteArray(n, '\x55');
-}
+QByteArray Audio(int n) { return QByteArray(n, '\x55'); }
 
 // A tag written byte by byte: the comment's 30 bytes include bytes 125 and 126.
 QByteArray RawTag(const QByteArray& title, const QByteArray& comment30, int genre) {
