@@ -5,7 +5,7 @@
 #include "playback/PlaybackEngine.h"
 #include "playlist/MediaDialogs.h"
 #include "playlist/PlaylistEditor.h"
-#include "scheduler/ClockTick.h"
+#include "scheduler/Scheduler.h"
 #include "skin/Display.h"
 #include "skin/SkinLoader.h"
 #include "skin/Sliders.h"
@@ -34,8 +34,8 @@ Player::Player(Ports ports)
     playback_ = std::make_unique<PlaybackEngine>(
         PlaybackParts{state, *this, dialogs, *display_, *sliders_, *trackInfo_, *covers_, Timer1},
         ports.media);
-    clockTick_ =
-        std::make_unique<ClockTick>(state, *display_, *sliders_, playback_->volume, clock, *this);
+    scheduler_ = std::make_unique<Scheduler>(state, *display_, *sliders_, playback_->volume, clock,
+                                             dialogs, *this);
 
     Timer1.setInterval(100);
     Timer2.setInterval(200);
@@ -67,8 +67,8 @@ void Player::LoadCover(const QString& path) { covers_->LoadCover(path); }
 void Player::LoadTagCover(const QString& Path, const QString& Artist, const QString& Album) {
     covers_->LoadTagCover(Path, Artist, Album);
 }
-void Player::MakeDayStr() { clockTick_->MakeDayStr(); }
-void Player::Timer2_Timer() { clockTick_->Tick(); }
+void Player::MakeDayStr() { scheduler_->MakeDayStr(); }
+void Player::Timer2_Timer() { scheduler_->Tick(); }
 
 void Player::PlayIt() { playback_->starter.PlayIt(); }
 void Player::CloseElement(int unit) { playback_->starter.CloseElement(unit); }

@@ -17,7 +17,6 @@
 
 namespace velto {
 
-class ClockTick;
 class Clock;
 class Covers;
 class Dialogs;
@@ -28,6 +27,7 @@ class MediaElement;
 class MediaElementFactory;
 class PlaybackEngine;
 class PlaylistEditor;
+class Scheduler;
 class SettingsStore;
 class Shell;
 class SkinLoader;
@@ -119,6 +119,7 @@ public:
     void SetVol(float v);
     MediaElement& MMControl(int unit); // element 0 or 1
     PlaybackEngine& Playback() { return *playback_; }
+    Scheduler& Schedule() { return *scheduler_; }
 
     // --- playlist -----------------------------------------------------------------
     void PlAdd();
@@ -160,6 +161,7 @@ private:
     void PlaceWindowFromSettings();
     void RunCommandLineOrRestore(const QStringList& args);
     void ShowAtStart();
+    QString AutoListFile() const;
 
     MainWindow* window_;
     bool unloaded_ = false;
@@ -173,7 +175,7 @@ private:
     std::unique_ptr<PlaylistEditor> playlistEditor_;
     std::unique_ptr<MediaDialogs> mediaDialogs_;
     std::unique_ptr<PlaybackEngine> playback_;
-    std::unique_ptr<ClockTick> clockTick_;
+    std::unique_ptr<Scheduler> scheduler_;
 };
 
 } // namespace velto

@@ -5,6 +5,7 @@
 #include "common/PathNames.h"
 #include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
+#include "scheduler/Scheduler.h"
 
 #include <cmath>
 
@@ -27,6 +28,10 @@ void Player::PlaceWindowFromSettings() {
     const int y =
         settings.hasY ? static_cast<int>(std::lround(double(settings.Y) / TwipY)) : now.y();
     window_->MoveTo(QPoint(x, y));
+}
+
+QString Player::AutoListFile() const {
+    return JoinPath(folders.user, QStringLiteral("autolist.txt"));
 }
 
 void Player::Form_Load(const QStringList& args) {
@@ -54,7 +59,9 @@ void Player::Form_Load(const QStringList& args) {
 
     ClearInf();
     LoadSkin(settings.Skin, true);
+    scheduler_->LoadAutoList(AutoListFile());
     MakeDayStr();
+    scheduler_->Start();
 
     RunCommandLineOrRestore(args);
     ShowAtStart();
@@ -118,6 +125,7 @@ void Player::Form_Unload() {
     settings.LastTrack = TNum;
     settings.Write(store);
     WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
+    scheduler_->SaveAutoList(AutoListFile());
 }
 
 void Player::Quit() {

@@ -56,7 +56,9 @@ std::optional<QStringList> ReadTextLines(const QString& path) {
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
+    // Unbuffered, so a short write (a full disk, a size limit) shows here and
+    // is not lost in a flush that commit() would not report.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
     if (file.write(bytes) != bytes.size()) {
         file.cancelWriting();
         return false;

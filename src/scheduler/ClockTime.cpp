@@ -32,8 +32,6 @@ bool IsClockMinute(const QString& text, const QTime& now) {
     return t && now.isValid() && t->hour() == now.hour() && t->minute() == now.minute();
 }
 
-QString MinuteText(const QTime& t) {
-    return t.toString(QStringLiteral("HH:mm"));
-}
+QString MinuteText(const QTime& t) { return t.toString(QStringLiteral("HH:mm")); }
 
 } // namespace velto

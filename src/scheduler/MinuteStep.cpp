@@ -3,9 +3,7 @@
 namespace velto {
 
 namespace {
-QString minuteKey(const QDateTime& t) {
-    return t.toString(QStringLiteral("yyyy-MM-dd HH:mm"));
-}
+QString minuteKey(const QDateTime& t) { return t.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
 } // namespace
 
 void MinuteStep::Start(const QDateTime& now) {

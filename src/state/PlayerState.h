@@ -10,6 +10,7 @@
 #include "state/TagInfo.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 
@@ -37,6 +38,8 @@ struct PlayerState {
     int16_t ScrollStart = 1;
     QString AddName, AddPath, AddTitle; // the item handed to PlAdd
     QString Prg = kPrg, Sect = kSect;
+    QStringList AutoList; // the Auto On/Off schedule, one entry a line
+    QString DowS;         // today's day code, "U" (Sunday) to "S" (Saturday)
 
     // The options dialog is open: covers do not change, the tray does not
     // bring the window forward.

@@ -113,27 +113,26 @@ TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
     EXPECT_EQ(player->ScrollStart, 3); // each redraw is one step, as SetDD is
 }
 
-TEST_F(DisplayFields, TheClockStepRunsOnceForEachMinuteWhoseSecondsReadZero) {
+TEST_F(DisplayFields, TheClockStepRunsOnTheFirstTickOfEachNewMinute) {
     player->settings.TimeFmt = 1;
-    const QString shownAtLoad = Caption(3);
-    TickAt(QTime(14, 4, 59, 800), 3);
-    EXPECT_EQ(Caption(3), shownAtLoad);
+    TickAt(QTime(14, 4, 59, 800)); // a minute whose second 00 was missed still runs
+    EXPECT_EQ(Caption(lbl::Clock), "14:04   ");
     TickAt(QTime(14, 5, 0, 0));
-    EXPECT_EQ(Caption(3), "14:05   ");
-    EXPECT_EQ(Digits(3), std::vector<int>({1, 4, C, 0, 5}));
-    player->surface.Lbl[3].caption = "mark"; // later ticks of that second find it done
+    EXPECT_EQ(Caption(lbl::Clock), "14:05   ");
+    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({1, 4, C, 0, 5}));
+    player->surface.Lbl[lbl::Clock].caption = "mark"; // later ticks of that minute find it done
     for (int ms : {200, 400, 600, 800, 999})
         TickAt(QTime(14, 5, 0, ms));
-    TickAt(QTime(14, 5, 1), 5);
-    EXPECT_EQ(Caption(3), "mark");
+    TickAt(QTime(14, 5, 31), 5);
+    EXPECT_EQ(Caption(lbl::Clock), "mark");
     player->settings.TimeFmt = 0;
     TickAt(QTime(14, 6, 0, 100), 4);
-    EXPECT_EQ(Caption(3), "02:06 PM");
+    EXPECT_EQ(Caption(lbl::Clock), "02:06 PM");
     // The same minute of another day is a new one.
-    player->surface.Lbl[3].caption = "mark";
+    player->surface.Lbl[lbl::Clock].caption = "mark";
     clock.now = clock.now.addDays(1);
     TickAt(QTime(14, 6, 0, 300));
-    EXPECT_EQ(Caption(3), "02:06 PM");
+    EXPECT_EQ(Caption(lbl::Clock), "02:06 PM");
 }
 
 TEST_F(DisplayFields, EveryTickScrollsTheTitleWhenAskedAndSetsTheVolumeKnob) {

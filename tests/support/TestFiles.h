@@ -4,6 +4,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace velto::test {
 
 class TempDir {
@@ -17,6 +20,18 @@ public:
 
 private:
     QTemporaryDir dir_;
+};
+
+// Writes beyond `bytes` fail, for root too, while this lives.
+struct FileSizeLimit {
+    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN)) {
+        getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit limit{bytes, old.rlim_max};
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, handler); }
+    void (*handler)(int);
+    rlimit old{};
 };
 
 } // namespace velto::test
