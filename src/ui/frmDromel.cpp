@@ -75,8 +75,8 @@ void frmDromel::SetStaysOnTop(bool on) {
     if (wasVisible) show();
 }
 
-// The window's close is the one way out: it runs the shut-down and ends the
-// event loop, whoever asked (the quit button, the window manager, a signal).
+// The quit button closes the window as the window manager would: the close
+// runs the shut-down and ends the event loop.
 void frmDromel::RequestQuit() { close(); }
 
 QRect frmDromel::WorkArea() const {
@@ -167,8 +167,8 @@ void frmDromel::showEvent(QShowEvent* event) {
 void frmDromel::closeEvent(QCloseEvent* event) {
     if (player_) player_->Form_Unload();
     event->accept();
-    // Queued: a quit from inside a close that a quit started is not needed,
-    // and later is harmless once the loop has ended.
+    // The loop ends after the close; queued, since the close may itself come
+    // from a quit, and a quit after the loop has ended does nothing.
     QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
