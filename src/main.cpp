@@ -2,7 +2,6 @@
 // normal path on window close, SIGTERM or SIGINT.
 #include "app/CommandLine.h"
 #include "app/Player.h"
-#include "common/PathNames.h"
 #include "platform/Clock.h"
 #include "platform/GstMediaElement.h"
 #include "platform/IniSettingsStore.h"
@@ -51,8 +50,7 @@ int main(int argc, char** argv) {
     QStringList args;
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    const velto::CommandLine cl =
-        velto::CommandLine::Parse(args, [](const QString& p) { return velto::FileExists(p); });
+    const velto::CommandLine cl = velto::CommandLine::Parse(args, velto::CommandLine::OnDisk);
     if (cl.action == velto::CommandLine::Action::Help) {
         std::fputs(velto::CommandLine::Usage().toLocal8Bit().constData(), stdout);
         return 0;

@@ -1,5 +1,7 @@
 #include "app/CommandLine.h"
 
+#include "common/PathNames.h"
+
 namespace velto {
 
 namespace {
@@ -40,6 +42,8 @@ CommandLine CommandLine::Parse(const QStringList& args,
     }
     return cl;
 }
+
+bool CommandLine::OnDisk(const QString& path) { return FileExists(path) || IsDirectory(path); }
 
 QString CommandLine::Usage() {
     return QStringLiteral(

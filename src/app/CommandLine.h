@@ -16,6 +16,8 @@ struct CommandLine {
     static CommandLine Parse(const QStringList& args,
                              const std::function<bool(const QString&)>& exists);
     static QString Usage();
+    // What `exists` is in the program: a file or a folder on disk.
+    static bool OnDisk(const QString& path);
 };
 
 } // namespace velto

@@ -69,7 +69,7 @@ void Player::Form_Load(const QStringList& args) {
 }
 
 void Player::RunCommandLineOrRestore(const QStringList& args) {
-    const CommandLine cl = CommandLine::Parse(args, [](const QString& p) { return FileExists(p); });
+    const CommandLine cl = CommandLine::Parse(args, CommandLine::OnDisk);
     if (!cl.items.isEmpty()) {
         for (const QString& item : cl.items) {
             AddPath = item;

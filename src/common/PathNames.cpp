@@ -46,10 +46,9 @@ bool IsPic(const QString& s) {
     return tail == u".BMP" || tail == u".GIF" || tail == u".JPG";
 }
 
-bool FileExists(const QString& s) {
-    if (s.isEmpty()) return false;
-    return QFileInfo::exists(s);
-}
+// Only a regular file (or a link to one) can be read as a file: a folder is
+// not one, and a FIFO or device would block or never end.
+bool FileExists(const QString& s) { return !s.isEmpty() && QFileInfo(s).isFile(); }
 
 bool IsDirectory(const QString& s) { return !s.isEmpty() && QFileInfo(s).isDir(); }
 

@@ -11,7 +11,7 @@ QString FileOnly(const QString& s); // after the last separator
 QString PathOnly(const QString& s); // up to and including the last separator; "" without one
 QString AddSlash(const QString& s); // s with one trailing separator ("" stays "")
 bool IsPic(const QString& s);       // ends in .BMP, .GIF or .JPG, any case
-bool FileExists(const QString& s);  // a file or folder exists at s
+bool FileExists(const QString& s);  // a regular file (or a link to one) is at s
 QString NiceName(const QString& s); // display name of a media file
 
 bool IsDirectory(const QString& s);

@@ -253,12 +253,16 @@ void GstMediaElement::Drain() {
 }
 
 // The medium is over: its position is its length from now on. A length that
-// was never known becomes the position reached, so the end is still seen.
+// was never known, or estimated short, becomes the position reached, so the
+// end is still seen.
 void GstMediaElement::Ended() {
-    if (!ended_) lastPositionMs_ = std::max(lastPositionMs_, QueryPosition());
+    if (!ended_) {
+        lastPositionMs_ = std::max(lastPositionMs_, QueryPosition());
+        QueryLength();
+    }
     ended_ = true;
     playing_ = false;
-    if (lengthMs_ <= 0) lengthMs_ = std::max(lastPositionMs_, 1);
+    lengthMs_ = std::max({lengthMs_, lastPositionMs_, 1});
 }
 
 bool GstMediaElement::Seekable() {
@@ -288,12 +292,16 @@ void GstMediaElement::SeekTo(int32_t fromMs, int32_t toMs) {
 
 bool GstMediaElement::EnsureCdTrack() {
     if (!cd_) return pipeline_ != nullptr;
-    if (cdTried_ == Track) return pipeline_ != nullptr; // a failed track is not retried
+    // A failed track is not retried; no track at all fails every time.
+    if (cdTried_ == Track && Track >= 1) return pipeline_ != nullptr;
     Close();
     open_ = cd_ = true; // the device stays open whatever the track does
     cdTried_ = Track;
-    if (Track < 1) return false;
     ClearResult();
+    if (Track < 1) {
+        Fail(kErrGeneral, QStringLiteral("The entry names no CD track."));
+        return false;
+    }
     if (!OpenUri(QByteArray("cdda://") + QByteArray::number(Track))) {
         open_ = cd_ = true;
         cdTried_ = Track;
@@ -375,8 +383,8 @@ int32_t GstMediaElement::Position() {
     if (!open_) return 0;
     if (ended_) return TrackLength();
     if (cd_ && !EnsureCdTrack()) return 0;
+    // Not held to the length: that may be an estimate still growing.
     lastPositionMs_ = QueryPosition();
-    if (lengthMs_ > 0) lastPositionMs_ = std::min(lastPositionMs_, lengthMs_);
     return lastPositionMs_;
 }
 
@@ -388,8 +396,10 @@ int32_t GstMediaElement::TrackLength() {
     return lengthMs_;
 }
 
+// Asked again until the end: the length of a VBR MP3 without a length header
+// is estimated from the frames read so far, and grows or shrinks as more are.
 void GstMediaElement::QueryLength() {
-    if (lengthMs_ > 0 || !pipeline_ || !ready_) return;
+    if (ended_ || !pipeline_ || !ready_) return;
     gint64 ns = 0;
     if (gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &ns) && ns > 0) lengthMs_ = ToMs(ns);
 }

@@ -21,7 +21,7 @@ public:
     virtual bool HasTray() const = 0;
     // Changes the stay-on-top flag only when it differs.
     virtual void SetStaysOnTop(bool on) = 0;
-    // Ends the event loop; shut-down then runs once.
+    // Closes the window: the shut-down runs once and the event loop ends.
     virtual void RequestQuit() = 0;
     // The surface changed: repaint.
     virtual void SurfaceChanged() = 0;

@@ -57,8 +57,13 @@ QString DeviceTypeFor(MediaKind kind) {
 }
 
 int16_t CdTrackNumber(const QString& path) {
-    const QString digits = IsCdUri(path) ? path.mid(7) : path.right(6);
-    return ToInt16(LeadingNumber(digits)).value_or(0);
+    if (IsCdUri(path)) return ToInt16(LeadingNumber(path.mid(7))).value_or(0);
+    // The digits that end the name: "Track5.cda" and "Track05.cda" are both 5.
+    const QString name = NoExt(FileOnly(path));
+    qsizetype start = name.size();
+    while (start > 0 && name.at(start - 1) >= u'0' && name.at(start - 1) <= u'9')
+        --start;
+    return ToInt16(LeadingNumber(name.mid(start))).value_or(0);
 }
 
 bool IsLocalFile(const QString& path) {

@@ -24,8 +24,8 @@ QString MediaExtension(const QString& path);
 MediaKind KindOf(const QString& path);
 // The device type for a kind; "Delay" for pictures and refused entries.
 QString DeviceTypeFor(MediaKind kind);
-// CD track of an entry: the number of a "cdda://N" URI, else the value of
-// the last six characters ("Track05.cda" gives 5); 0 when there is none.
+// CD track of an entry: the number of a "cdda://N" URI, else the digits that
+// end its name ("Track05.cda" and "Track5.cda" give 5); 0 when there are none.
 int16_t CdTrackNumber(const QString& path);
 // Entries that are not local files are not looked for on disk.
 bool IsLocalFile(const QString& path);

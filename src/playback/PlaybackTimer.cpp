@@ -11,10 +11,13 @@
 #include "state/Notify.h"
 #include "state/PlayerState.h"
 
+#include <algorithm>
 #include <memory>
 #include <random>
 
 namespace velto {
+
+int32_t Overlap(const Settings& settings) { return std::max<int32_t>(settings.PBOverlap, 0); }
 
 PlaybackTimer::PlaybackTimer(PlaybackEngine& engine) : s_(engine.parts.state), e_(engine) {
     auto generator = std::make_shared<std::mt19937>(std::random_device{}());
@@ -23,7 +26,7 @@ PlaybackTimer::PlaybackTimer(PlaybackEngine& engine) : s_(engine.parts.state), e
 
 void PlaybackTimer::Tick() {
     if (s_.Playing == 0) return;
-    if (s_.SongLen == 0 && !AskLengthAgain()) return;
+    if (!FollowLength()) return;
 
     if (s_.Dev == kDevDelay) {
         if (s_.Paused == 0) s_.Elapsed += kIntervalMs;
@@ -44,19 +47,24 @@ void PlaybackTimer::Tick() {
         return;
     }
     if (s_.RptB > 0 && s_.Elapsed >= s_.RptB) e_.transport.PlayFrom(s_.RptA);
-    if (s_.Elapsed >= s_.SongLen - s_.settings.PBOverlap) Advance();
+    // 64 bits: a length near the 32-bit limit must not wrap.
+    if (int64_t(s_.Elapsed) >= int64_t(s_.SongLen) - Overlap(s_.settings)) Advance();
 }
 
-// A medium whose length was not known when it opened (a stream) is asked
-// again; until it is known, only its running time is shown.
-bool PlaybackTimer::AskLengthAgain() {
-    if (s_.Dev.isEmpty() || s_.Dev == kDevDelay) return false;
+// The length is asked again on every tick: a stream's becomes known only
+// later, and a VBR MP3 without a length header has only an estimate that
+// changes while it plays. Until a length is known, only the running time
+// is shown.
+bool PlaybackTimer::FollowLength() {
+    if (s_.Dev.isEmpty() || s_.Dev == kDevDelay) return s_.SongLen != 0;
     MediaElement& element = e_.Element(s_.PlayUnit);
-    s_.SongLen = element.TrackLength();
-    if (s_.SongLen > 0) {
-        s_.surface.Lbl[lbl::TotalTime].caption = TotalTimeText(s_.SongLen);
-        return true;
+    const int32_t length = element.TrackLength();
+    if (length > 0 && length != s_.SongLen) {
+        s_.SongLen = length;
+        s_.surface.Lbl[lbl::TotalTime].caption = TotalTimeText(length);
+        e_.parts.repaint.Repaint();
     }
+    if (s_.SongLen > 0) return true;
     s_.Elapsed = element.Position();
     ShowTime(s_.Elapsed, false);
     return false;
@@ -73,7 +81,12 @@ void PlaybackTimer::ShowTime(int32_t ms, bool remaining) {
 }
 
 void PlaybackTimer::Advance() {
-    if (s_.settings.PBOverlap > 0) s_.PlayUnit = static_cast<int16_t>(1 - s_.PlayUnit);
+    // Nothing left to play (the list was cleared): the end stops playback.
+    if (s_.playlist.Count() == 0) {
+        e_.transport.StopIt();
+        return;
+    }
+    if (Overlap(s_.settings) > 0) s_.PlayUnit = static_cast<int16_t>(1 - s_.PlayUnit);
     if (s_.Repeat == 0) {
         if (s_.Shuffle == -1) {
             const double r = random();

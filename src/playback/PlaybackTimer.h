@@ -3,12 +3,18 @@
 // repeat, and the advance to the next track, overlapping on the other element.
 #include <QString>
 
+#include <cstdint>
 #include <functional>
 
 namespace velto {
 
 class PlaybackEngine;
 struct PlayerState;
+struct Settings;
+
+// The overlap of continuous playback, ms; the settings file may hold a
+// negative one, which counts as none.
+int32_t Overlap(const Settings& settings);
 
 class PlaybackTimer {
 public:
@@ -26,7 +32,7 @@ public:
 
 private:
     void ShowTime(int32_t ms, bool remaining);
-    bool AskLengthAgain();
+    bool FollowLength();
 
     PlayerState& s_;
     PlaybackEngine& e_;

@@ -19,6 +19,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace velto {
 
 TrackStarter::TrackStarter(PlaybackEngine& engine) : s_(engine.parts.state), e_(engine) {}
@@ -54,6 +56,7 @@ void TrackStarter::PlayIt() {
     s_.RptB = 0;
     if (MissingFile(index)) {
         s_.Dev.clear();
+        e_.transport.ShowStopped();
         e_.parts.repaint.Repaint();
         return;
     }
@@ -79,7 +82,10 @@ void TrackStarter::PlayIt() {
         list.SetSelection(index);
         e_.parts.Timer1.start();
         break;
-    case MediaKind::Refused: e_.parts.repaint.Repaint(); return;
+    case MediaKind::Refused: // nothing is opened: playback halts here
+        e_.transport.ShowStopped();
+        e_.parts.repaint.Repaint();
+        return;
     default: break;
     }
 
@@ -96,6 +102,8 @@ void TrackStarter::PlayIt() {
     element.DeviceType = s_.Dev;
     element.TimeFormat = 0;
     if (s_.Dev != kDevDelay && !Open(element, cdTrack)) {
+        // Nothing plays: the display must not claim otherwise.
+        e_.transport.ShowStopped();
         ReportOpenError(element);
         return;
     }
@@ -116,7 +124,7 @@ void TrackStarter::PlayIt() {
 // and is stopped, without a word, so two tracks do not start together.
 void TrackStarter::StopShortTail() {
     MediaElement& other = e_.Element(1 - s_.PlayUnit);
-    if (other.Mode() == kModePlaying && other.Position() < s_.settings.PBOverlap) {
+    if (other.Mode() == kModePlaying && other.Position() < Overlap(s_.settings)) {
         other.Wait = true;
         other.Command(QStringLiteral("stop"));
     }
@@ -148,7 +156,8 @@ bool TrackStarter::Open(MediaElement& element, int16_t cdTrack) {
         // track reports here.
         if (element.Error() > 0) return false;
         element.From = start;
-        element.To = start + s_.SongLen - 1;
+        element.To =
+            static_cast<int32_t>(std::min<int64_t>(int64_t(start) + s_.SongLen - 1, INT32_MAX));
         element.Command(QStringLiteral("play"));
         return true;
     }

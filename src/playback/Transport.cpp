@@ -6,6 +6,8 @@
 #include "state/Elements.h"
 #include "state/PlayerState.h"
 
+#include <algorithm>
+
 namespace velto {
 
 Transport::Transport(PlaybackEngine& engine) : s_(engine.parts.state), e_(engine) {}
@@ -15,6 +17,10 @@ void Transport::StopIt() {
     element.From = 0;
     element.Command(QStringLiteral("seek"));
     element.Command(QStringLiteral("stop"));
+    ShowStopped();
+}
+
+void Transport::ShowStopped() {
     s_.surface.iSlider[slider::Position].visible = false;
     s_.surface.Lbl[lbl::Time].caption.clear();
     e_.timer.ForgetTimeText();
@@ -38,7 +44,10 @@ void Transport::PlayPause() {
 }
 
 void Transport::Reverse() { PlayFrom(s_.Elapsed - 10000); }
-void Transport::Forward() { PlayFrom(s_.Elapsed + 10000); }
+// A position near the 32-bit limit must not wrap to the start.
+void Transport::Forward() {
+    PlayFrom(static_cast<int32_t>(std::min<int64_t>(int64_t(s_.Elapsed) + 10000, INT32_MAX)));
+}
 
 void Transport::NextTrack() {
     s_.TNum = static_cast<int16_t>(s_.TNum + 1);

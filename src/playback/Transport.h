@@ -13,6 +13,8 @@ public:
     explicit Transport(PlaybackEngine& engine);
 
     void StopIt();
+    // The player shows and behaves as stopped; the element is left alone.
+    void ShowStopped();
     void PauseIt();
     void PlayPause();
     void Reverse();

@@ -25,7 +25,7 @@ int roomLeft(const PlaylistModel& model) { return kMaxPlaylistEntries - model.Co
 // A relative name (from the command line) would mean another file once the
 // working folder changes, and would be written relative to the wrong folder.
 QString absoluteWhenLocal(const QString& path) {
-    if (HasUrlScheme(path) || !FileExists(path)) return path;
+    if (HasUrlScheme(path) || (!FileExists(path) && !IsDirectory(path))) return path;
     const QFileInfo info(path);
     return info.isRelative() ? info.absoluteFilePath() : path;
 }

@@ -113,16 +113,22 @@ QPoint letterCell(QChar ch) {
 
 } // namespace
 
-std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& t, QPoint origin, const QString& s, int L) {
+std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& t, const QRect& field, const QString& s,
+                                    int L) {
     std::vector<GlyphBlit> glyphs;
-    int x = origin.x();
-    const int y = origin.y();
+    // The field's width holds its places; the gaps after them are not
+    // counted. 64 bits: a long title in wide cells runs past 32 bits.
+    int64_t x = field.x(), used = 0;
+    const int y = field.y();
+    auto full = [&] { return used >= field.width(); };
     auto put = [&](int sx, int sy, int width) {
-        glyphs.push_back({QRect(sx, sy, width, t.dh), QPoint(x, y)});
-        x += width + t.e2;
+        glyphs.push_back({QRect(sx, sy, width, t.dh), QPoint(static_cast<int>(x), y)});
+        x += int64_t(width) + t.e2;
+        used += width;
     };
     if (t.e1 == 0) {
         for (const QChar ch : s) {
+            if (full()) break;
             int index = 10;
             int width = t.dw;
             const char16_t c = ch.unicode();
@@ -144,7 +150,7 @@ std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& t, QPoint origin, const QS
         return glyphs;
     }
     const QString text = t.e1 == 1 ? s : s.toUpper();
-    for (int i = 0; i < t.count; ++i) {
+    for (int i = 0; i < t.count && !full(); ++i) {
         const QChar ch = i < text.size() ? text.at(i) : QChar(u' ');
         if (t.e1 == 3) {
             const QPoint cell = letterCell(ch);

@@ -31,8 +31,9 @@ QString ClockText(const QTime& now, int16_t timeFmt);
 // Scrolls a text longer than `count` one step per call; ScrollStart is 1-based.
 QString ScrollText(const QString& s, int16_t count, int16_t& ScrollStart);
 
-// The glyph copies that show s in a field whose top-left is `origin`.
-std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& tab, QPoint origin, const QString& s,
+// The glyph copies that show s in `field`; the layout stops when the glyphs
+// laid out fill the field's width (the gaps between them not counted).
+std::vector<GlyphBlit> LayoutGlyphs(const DigitTable& tab, const QRect& field, const QString& s,
                                     int leadingZeroMode);
 
 } // namespace velto

@@ -25,7 +25,7 @@ void Display::SetDD(int F, const QVariant& vn) {
     QString s = d.text;
     if (s_.settings.ScrollName == 1 && F == dig::Title)
         s = ScrollText(s, tab.count, s_.ScrollStart);
-    std::vector<GlyphBlit> glyphs = LayoutGlyphs(tab, field.rect.topLeft(), s, d.leadingZeroMode);
+    std::vector<GlyphBlit> glyphs = LayoutGlyphs(tab, field.rect, s, d.leadingZeroMode);
     if (glyphs != field.glyphs) {
         field.glyphs = std::move(glyphs);
         changed = true;

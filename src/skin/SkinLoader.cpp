@@ -202,6 +202,8 @@ void SkinLoader::HideElements() {
         slide.w = slide.h = 0;
         slide.pos = 0;
     }
+    // Keys go with their skin: only the buttons on screen answer them.
+    s_.skin.BtnKey.fill(QString());
 }
 
 void SkinLoader::SelectSkin() {

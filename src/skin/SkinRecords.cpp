@@ -169,8 +169,9 @@ void SkinRecords::Slider(int32_t n, const QString& head) {
     SliderTable t;
     t.x = in_.Int16();
     t.y = in_.Int16();
-    t.w = in_.Int16();
-    t.h = in_.Int16();
+    // A negative track length reads as none: the knob is then not dragged.
+    t.w = std::max<int16_t>(in_.Int16(), 0);
+    t.h = std::max<int16_t>(in_.Int16(), 0);
     t.a = in_.Int16();
     t.b = in_.Int16();
     t.c = in_.Int16();

@@ -22,6 +22,11 @@ constexpr int kTilde = 126;
 
 void WindowInput::Btn_MouseDown(int index) {
     if (index < 1 || index > kButtons) return;
+    ShowPressedFace(index);
+    Pressed = static_cast<int16_t>(index);
+}
+
+void WindowInput::ShowPressedFace(int index) {
     Surface& s = s_.surface;
     const ButtonElement& btn = s.Btn[static_cast<size_t>(index)];
     s.TmpBtn.visible = false;
@@ -36,6 +41,7 @@ void WindowInput::Btn_MouseDown(int index) {
 }
 
 void WindowInput::Btn_MouseUp(int index) {
+    Pressed = 0;
     Surface& s = s_.surface;
     s.TmpBtn.visible = false;
     if (index >= 1 && index <= kButtons) s.Btn[static_cast<size_t>(index)].border = false;
@@ -53,7 +59,7 @@ void WindowInput::Btn_MouseMove(int index) {
         s.Btn[static_cast<size_t>(index)].border = true;
         repaint_.Repaint();
     } else if (cool == 2) {
-        Btn_MouseDown(index);
+        ShowPressedFace(index);
     }
     LastIndex = static_cast<int16_t>(index);
 }
@@ -68,10 +74,23 @@ void WindowInput::ClearHover() {
     repaint_.Repaint();
 }
 
+bool WindowInput::Holding() const { return Pressed != 0 || s_.DragFlag != 0 || s_.SlideFlag != 0; }
+
+void WindowInput::DropHeld() {
+    if (Pressed != 0) {
+        Pressed = 0;
+        s_.surface.TmpBtn.visible = false;
+        repaint_.Repaint();
+    }
+    s_.DragFlag = 0;
+    s_.SlideFlag = 0;
+}
+
 void WindowInput::Form_MouseDown(MouseButton button, QPoint pos) {
     MainWindow* w = window_;
     if (!w) return;
     if (button == MouseButton::Right) {
+        if (Holding()) return;
         w->ShowPopupMenu(w->Position() + pos);
         return;
     }
@@ -151,28 +170,70 @@ int WindowInput::Form_KeyPress(int keyAscii) {
     return 0;
 }
 
-void WindowInput::iSlider_MouseDown(int index, QPoint pos) {
-    // Slider 4 is a level bar repeating the volume: it changes size, not
-    // place, so the knob arithmetic would run away, and it has no action.
-    if (s_.SlideFlag != 0 || index < 1 || index >= slider::LevelBar) return;
+// Slider 4 is a level bar repeating the volume: it changes size, not place,
+// so the knob arithmetic would run away, and it has no action. A slider
+// without a track has nowhere to go.
+bool WindowInput::Draggable(int index) const {
+    if (s_.SlideFlag != 0 || index < 1 || index >= slider::LevelBar) return false;
+    const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(index)];
+    return t.w > 0 || t.h > 0;
+}
+
+// `grip`: the mouse position inside the knob, kept for the whole drag.
+void WindowInput::BeginSlide(int index, QPoint grip) {
     const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(index)];
     const QRect knob = s_.surface.iSlider[static_cast<size_t>(index)].rect;
     if (t.h != 0) {
-        IY = pos.y();
+        IY = grip.y();
         FY = knob.top();
         TY = s_.TwipY;
     } else {
-        IX = pos.x();
+        IX = grip.x();
         FX = knob.left();
         TX = s_.TwipX;
     }
-    // A click without a move must not act on another slider's last value.
-    NewP = static_cast<float>(sliders_.Fraction(index));
     s_.SlideFlag = static_cast<int16_t>(index);
 }
 
-void WindowInput::iSlider_MouseMove(int index, QPoint pos) {
-    if (s_.SlideFlag <= 0 || index != s_.SlideFlag) return;
+void WindowInput::iSlider_MouseDown(int index, QPoint pos) {
+    if (!Draggable(index)) return;
+    // A click without a move must not act on another slider's last value.
+    NewP = static_cast<float>(sliders_.Fraction(index));
+    BeginSlide(index, pos);
+}
+
+int WindowInput::TrackAt(QPoint pos) const {
+    for (int n = slider::LevelBar - 1; n >= 1; --n) {
+        const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(n)];
+        if (!s_.surface.iSlider[static_cast<size_t>(n)].visible || (t.w <= 0 && t.h <= 0)) continue;
+        const QRect track =
+            t.h != 0 ? QRect(t.x, t.y, t.c, t.h + t.d) : QRect(t.x, t.y, t.w + t.c, t.d);
+        if (track.contains(pos)) return n;
+    }
+    return 0;
+}
+
+// The knob is centred on the press, within its track, and gripped there.
+void WindowInput::Track_MouseDown(int index, QPoint pos) {
+    if (!Draggable(index)) return;
+    const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(index)];
+    double v = 0;
+    if (t.h != 0) {
+        const int p = std::clamp(pos.y() - t.d / 2, int(t.y), t.y + t.h);
+        v = 1.0 - double(p - t.y) / t.h;
+    } else {
+        const int p = std::clamp(pos.x() - t.c / 2, int(t.x), t.x + t.w);
+        v = double(p - t.x) / t.w;
+    }
+    NewP = static_cast<float>(v);
+    sliders_.SetSlider(index, v);
+    const QRect knob = s_.surface.iSlider[static_cast<size_t>(index)].rect;
+    BeginSlide(index, pos - knob.topLeft());
+    commands_.SlideAction(index, v);
+}
+
+void WindowInput::iSlider_MouseMove(int index, QPoint pos, bool leftHeld) {
+    if (s_.SlideFlag <= 0 || index != s_.SlideFlag || !leftHeld) return;
     const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(index)];
     double v = 0;
     if (t.h != 0) {

@@ -23,13 +23,19 @@ public:
                 Commands& commands)
         : s_(state), repaint_(repaint), window_(window), sliders_(sliders), commands_(commands) {}
 
-    // Buttons.
+    // Buttons: a press holds the button (showing its pressed face) until
+    // the release runs its action.
     void Btn_MouseDown(int index);
     void Btn_MouseUp(int index);
     void Btn_MouseMove(int index);
     void TmpBtn_MouseUp() { Btn_MouseUp(LastIndex); }
+    // A button, the window drag or a slider is held by the left mouse button.
+    bool Holding() const;
+    // Ends whatever the left button holds without acting: its release was lost.
+    void DropHeld();
 
-    // The bare face; positions in window pixels.
+    // The bare face; positions in window pixels. A right press shows the
+    // popup menu, unless something is held: the menu would take the release.
     void Form_MouseDown(MouseButton button, QPoint pos);
     void Form_MouseMove(bool leftHeld, QPoint pos);
     void Form_MouseUp(MouseButton button);
@@ -37,14 +43,21 @@ public:
     // A typed character; returns what is left of it (0 when consumed).
     int Form_KeyPress(int keyAscii);
 
-    // Slider knobs 1..3; positions in knob pixels.
+    // Slider knobs 1..3; positions in knob pixels. A knob follows the mouse
+    // only while the left button is held.
     void iSlider_MouseDown(int index, QPoint pos);
-    void iSlider_MouseMove(int index, QPoint pos);
+    void iSlider_MouseMove(int index, QPoint pos, bool leftHeld);
     void iSlider_MouseUp(int index);
+    // The track of slider 1..3 under a window point (the knob's travel, the
+    // knob's thickness); 0 for none. A press there moves the knob to it and
+    // starts the drag.
+    int TrackAt(QPoint pos) const;
+    void Track_MouseDown(int index, QPoint pos);
     // Text field 1 switches elapsed/remaining time; field 2 shows Track Info.
     void Lbl_Click(int index);
 
     int16_t LastIndex = 0; // button under the mouse, 0 for none
+    int16_t Pressed = 0;   // button held by the left mouse button, 0 for none
     int16_t InFlag = 0;    // nonzero: typed characters reach no button
     // Drag state in twips: 32 bits, since 16 bits wrap on wide desktops.
     int32_t IX = 0, IY = 0, FX = 0, FY = 0;
@@ -52,6 +65,9 @@ public:
     float NewP = 0;         // the last slider fraction
 
 private:
+    void ShowPressedFace(int index);
+    bool Draggable(int index) const;
+    void BeginSlide(int index, QPoint grip);
     void ClearHover();
     void Snap();
     PlayerState& s_;

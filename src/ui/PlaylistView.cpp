@@ -16,6 +16,17 @@ QStringList DroppedPaths(const QMimeData* data) {
     return paths;
 }
 
+bool AcceptAsCopy(QDropEvent* event) {
+    if (DroppedPaths(event->mimeData()).isEmpty() ||
+        !event->possibleActions().testFlag(Qt::CopyAction)) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    return true;
+}
+
 PlaylistView::PlaylistView(QWidget* parent) : QListView(parent) {
     setUniformItemSizes(true); // keeps 32,766 entries fast
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -40,25 +51,11 @@ void PlaylistView::keyPressEvent(QKeyEvent* event) {
     QListView::keyPressEvent(event);
 }
 
-void PlaylistView::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
-
-void PlaylistView::dragMoveEvent(QDragMoveEvent* event) {
-    if (!DroppedPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void PlaylistView::dragEnterEvent(QDragEnterEvent* event) { AcceptAsCopy(event); }
+void PlaylistView::dragMoveEvent(QDragMoveEvent* event) { AcceptAsCopy(event); }
 
 void PlaylistView::dropEvent(QDropEvent* event) {
-    const QStringList paths = DroppedPaths(event->mimeData());
-    if (paths.isEmpty()) return;
-    event->acceptProposedAction();
-    if (onDrop) onDrop(paths);
+    if (AcceptAsCopy(event) && onDrop) onDrop(DroppedPaths(event->mimeData()));
 }
 
 } // namespace velto

@@ -28,4 +28,9 @@ protected:
 // carries no files.
 QStringList DroppedPaths(const class QMimeData* data);
 
+// Accepts a drag or drop of files as a copy, whatever the source proposes
+// (Shift asks a file manager for a move): the files stay where they are.
+// False, and ignored, when it carries no files or cannot be copied.
+bool AcceptAsCopy(class QDropEvent* event);
+
 } // namespace velto

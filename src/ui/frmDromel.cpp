@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 #include <QToolTip>
 
 #include <utility>
@@ -74,7 +75,9 @@ void frmDromel::SetStaysOnTop(bool on) {
     if (wasVisible) show();
 }
 
-void frmDromel::RequestQuit() { QApplication::quit(); }
+// The quit button closes the window as the window manager would: the close
+// runs the shut-down and ends the event loop.
+void frmDromel::RequestQuit() { close(); }
 
 QRect frmDromel::WorkArea() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
@@ -124,6 +127,19 @@ void frmDromel::SyncListView() {
     pal.setColor(QPalette::Window, area.background);
     pal.setColor(QPalette::Text, area.textColor);
     list_->setPalette(pal);
+    // The scroll bar in the list's own colours, not the desktop's light ones.
+    QColor handle = area.textColor;
+    handle.setRgbF(0.45f * area.textColor.redF() + 0.55f * area.background.redF(),
+                   0.45f * area.textColor.greenF() + 0.55f * area.background.greenF(),
+                   0.45f * area.textColor.blueF() + 0.55f * area.background.blueF());
+    list_->verticalScrollBar()->setStyleSheet(
+        QStringLiteral(
+            "QScrollBar:vertical { background: %1; width: 12px; margin: 0; border: none; }"
+            "QScrollBar::handle:vertical { background: %2; min-height: 16px; border: none; }"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
+            " { height: 0; border: none; background: none; }"
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
+            .arg(area.background.name(), handle.name()));
     QFont font(area.fontName.isEmpty() ? QStringLiteral("DejaVu Sans") : area.fontName);
     font.setPointSize(area.fontSize > 0 ? area.fontSize : 8);
     font.setBold(false);
@@ -149,11 +165,11 @@ void frmDromel::showEvent(QShowEvent* event) {
 }
 
 void frmDromel::closeEvent(QCloseEvent* event) {
-    event->ignore();
-    if (player_)
-        player_->Quit();
-    else
-        RequestQuit();
+    if (player_) player_->Form_Unload();
+    event->accept();
+    // The loop ends after the close; queued, since the close may itself come
+    // from a quit, and a quit after the loop has ended does nothing.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
 }
 
 namespace {
@@ -199,6 +215,9 @@ void frmDromel::mousePressEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     WindowInput& in = *player_->input;
     if (event->button() == Qt::LeftButton) {
+        // A left press while something is still held: its release went
+        // elsewhere (another window took the mouse).
+        if (in.Holding()) in.DropHeld();
         if (const int n = SliderAt(pos)) {
             in.iSlider_MouseDown(
                 n, pos - player_->surface.iSlider[static_cast<size_t>(n)].rect.topLeft());
@@ -206,8 +225,11 @@ void frmDromel::mousePressEvent(QMouseEvent* event) {
         }
         if (TextFieldAt(pos) == 0) {
             if (const int n = ButtonAt(pos)) {
-                pressedButton_ = n;
                 in.Btn_MouseDown(n);
+                return;
+            }
+            if (const int n = in.TrackAt(pos)) {
+                in.Track_MouseDown(n, pos);
                 return;
             }
         }
@@ -224,10 +246,11 @@ void frmDromel::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     WindowInput& in = *player_->input;
     const bool leftHeld = event->buttons().testFlag(Qt::LeftButton);
-    if (pressedButton_ != 0) return;
+    if (in.Pressed != 0) return;
     if (player_->SlideFlag > 0) {
         const auto n = static_cast<size_t>(player_->SlideFlag);
-        in.iSlider_MouseMove(player_->SlideFlag, pos - player_->surface.iSlider[n].rect.topLeft());
+        in.iSlider_MouseMove(player_->SlideFlag, pos - player_->surface.iSlider[n].rect.topLeft(),
+                             leftHeld);
         return;
     }
     if (!leftHeld && !player_->DragFlag) {
@@ -250,9 +273,8 @@ void frmDromel::mouseReleaseEvent(QMouseEvent* event) {
     if (!player_) return;
     const QPoint pos = event->position().toPoint();
     WindowInput& in = *player_->input;
-    if (event->button() == Qt::LeftButton && pressedButton_ != 0) {
-        const int n = pressedButton_;
-        pressedButton_ = 0;
+    if (event->button() == Qt::LeftButton && in.Pressed != 0) {
+        const int n = in.Pressed;
         // The release lands on the pressed face that covers the hot area.
         if (shown_.TmpBtn.visible && shown_.TmpBtn.rect.contains(pos))
             in.TmpBtn_MouseUp();
@@ -285,7 +307,7 @@ void frmDromel::mouseDoubleClickEvent(QMouseEvent* event) {
 void frmDromel::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     // The pointer left over a button: its hover would stay shown.
-    if (player_ && pressedButton_ == 0 && player_->SlideFlag == 0 && !player_->DragFlag)
+    if (player_ && !player_->input->Holding())
         player_->input->Form_MouseMove(false, QPoint(-1, -1));
 }
 
@@ -307,18 +329,12 @@ void frmDromel::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void frmDromel::dragEnterEvent(QDragEnterEvent* event) {
-    if (!DroppedPaths(event->mimeData()).isEmpty())
-        event->acceptProposedAction();
-    else
-        event->ignore();
-}
+void frmDromel::dragEnterEvent(QDragEnterEvent* event) { AcceptAsCopy(event); }
+void frmDromel::dragMoveEvent(QDragMoveEvent* event) { AcceptAsCopy(event); }
 
 void frmDromel::dropEvent(QDropEvent* event) {
-    const QStringList paths = DroppedPaths(event->mimeData());
-    if (paths.isEmpty() || !player_) return;
-    event->acceptProposedAction();
-    AddDroppedLater(paths);
+    if (!player_ || !AcceptAsCopy(event)) return;
+    AddDroppedLater(DroppedPaths(event->mimeData()));
 }
 
 void frmDromel::AddDroppedLater(const QStringList& paths) {

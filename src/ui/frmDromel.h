@@ -51,6 +51,7 @@ protected:
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
 private:
@@ -62,8 +63,7 @@ private:
 
     Player* player_ = nullptr;
     PlaylistView* list_ = nullptr;
-    Surface shown_;         // the surface as last painted
-    int pressedButton_ = 0; // button held by the left mouse button
+    Surface shown_; // the surface as last painted
     bool outlineShown_ = false;
     bool skipFieldClick_ = false; // the release that ends a double click on a text field
 };

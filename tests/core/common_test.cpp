@@ -1,9 +1,13 @@
+#include "app/CommandLine.h"
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
 #include "support/TestFiles.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace velto;
 
@@ -44,11 +48,22 @@ TEST(PathNames, NiceNameExamplesAndEdges) {
     EXPECT_EQ(NiceName("x.y\\ab"), "");
 }
 
-TEST(PathNames, FileExistsOnFilesFoldersAndEmptyTextAndLookupWithoutCase) {
+TEST(PathNames, FileExistsOnlyForRegularFilesAndLookupWithoutCase) {
     test::TempDir dir;
     const QString f = dir.write("Face.BMP", "x");
     EXPECT_TRUE(FileExists(f));
-    EXPECT_TRUE(FileExists(dir.path()));
+    EXPECT_TRUE(QFile::link(f, dir.file("link.bmp")));
+    EXPECT_TRUE(FileExists(dir.file("link.bmp")));
+    // A folder, a FIFO (a reader would wait for ever), a device and a link to
+    // a folder are no files; the command line still takes a folder.
+    EXPECT_FALSE(FileExists(dir.path()));
+    EXPECT_TRUE(CommandLine::OnDisk(dir.path()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.file("pipe.mp3")).constData(), 0600), 0);
+    EXPECT_FALSE(FileExists(dir.file("pipe.mp3")));
+    EXPECT_FALSE(CommandLine::OnDisk(dir.file("pipe.mp3")));
+    EXPECT_FALSE(FileExists("/dev/null"));
+    EXPECT_TRUE(QFile::link(dir.path(), dir.file("folder.mp3")));
+    EXPECT_FALSE(FileExists(dir.file("folder.mp3")));
     EXPECT_FALSE(FileExists(""));
     EXPECT_FALSE(FileExists(dir.file("missing.mp3")));
     EXPECT_FALSE(IsDirectory(f));

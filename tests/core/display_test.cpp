@@ -158,7 +158,7 @@ DigitTable Sheet(int16_t style, int16_t count) {
 // The cell (column, row) each glyph is cut from.
 std::vector<QPoint> Cells(int16_t style, int16_t count, const QString& text) {
     std::vector<QPoint> out;
-    for (const GlyphBlit& g : LayoutGlyphs(Sheet(style, count), {0, 0}, text, 0))
+    for (const GlyphBlit& g : LayoutGlyphs(Sheet(style, count), {0, 0, count * 9, 13}, text, 0))
         out.push_back({(g.source.x() - 100) / 9, (g.source.y() - 50) / 13});
     return out;
 }
@@ -166,7 +166,7 @@ std::vector<QPoint> Cells(int16_t style, int16_t count, const QString& text) {
 
 TEST(DigitGlyphs, SeparatorsAndGapsPlaceTheGlyphs) {
     const DigitText d = FormatDigits(0, 65, QTime(), 0);
-    const auto g = LayoutGlyphs(Sheet(0, 0), {10, 20}, d.text, d.leadingZeroMode);
+    const auto g = LayoutGlyphs(Sheet(0, 0), {10, 20, 4 * 9 + 4, 13}, d.text, d.leadingZeroMode);
     ASSERT_EQ(g.size(), 5u);
     EXPECT_EQ(g[2].source.width(), 4); // the colon is sep wide
     EXPECT_EQ(g[1].target, QPoint(10 + 9 + 1, 20));
@@ -185,4 +185,22 @@ TEST(DigitGlyphs, CharacterStylesAndTheLetterSheet) {
     // Style 3: letters, then digits, then symbols, upper-cased; unknown is blank.
     EXPECT_EQ(Cells(3, 8, "z7?*\"#@~"), std::vector<P>({P(25, 0), P(7, 1), P(3, 2), P(4, 2),
                                                         P(27, 0), P(30, 1), P(8, 0), P(29, 0)}));
+}
+
+TEST_F(DisplayFields, TheLayoutStopsWhenTheGlyphsFillTheFieldsWidth) {
+    // Widest cells and gaps in glyph style 0, and a title (a long URL entry)
+    // whose layout would run past 32 bits.
+    player->LoadSkin(
+        test::WriteSkin(programDir, "wide.skin", "D6,5,80,0,0,32767,12,4,0,32767,30,Wide\r\n"),
+        false);
+    player->SetDD(dig::Title, QString(40000, u'1'));
+    const QRect field = player->surface.Dig[dig::Title].rect;
+    ASSERT_EQ(field.width(), 30 * 32767);
+    const auto& glyphs = Glyphs(dig::Title);
+    ASSERT_EQ(glyphs.size(), 30u); // one for each of its places
+    EXPECT_EQ(glyphs.front().target, field.topLeft());
+    EXPECT_EQ(glyphs.back().target.x(), 5 + 29 * 65534);
+
+    player->SetDD(dig::Title, QStringLiteral("12:5")); // a short text still shows whole
+    EXPECT_EQ(Glyphs(dig::Title).size(), 4u);
 }

@@ -3,6 +3,8 @@
 #include "fakes/PlaybackFixture.h"
 #include "playback/MediaTypes.h"
 
+#include <QDir>
+
 using namespace velto;
 using velto::test::PlaybackFixture;
 
@@ -148,4 +150,49 @@ TEST_F(PlayIt, AStuckModuleIsWaitedForBoundedlyAndUnloadClosesTheElement) {
     player->Form_Unload();
     EXPECT_FALSE(media[0].IsOpen());
     EXPECT_FALSE(player->Timer1.isActive());
+}
+
+TEST_F(PlayIt, AFailedStartShowsStoppedAndCdTrackNumbersNeedNoLeadingZero) {
+    DefineSlider(1, 10, 40, 100, 0);
+    const QStringList paths = AddTracks({{"a.mp3", 60000}, {"junk.mp3", 0}});
+    media.media[paths[1]].openError = kErrUnknownFormat;
+    test::FakeMedium noDisc;
+    noDisc.openError = kErrNotReady;
+    noDisc.errorMessage = "No disc.";
+    media.media["cdda://5"] = noDisc;
+    media.media["cdda://7"].lengthMs = 200000;
+    const QString folder = music.file("album.mp3");
+    QDir().mkpath(folder);
+    player->playlist.Append({{"cd", "/cd/Track5.cda"}, {"album", folder}, {"cd7", "Track7.cda"}});
+
+    // Each failure leaves the player stopped, whatever played before it.
+    auto playThenStart = [&](int16_t n) {
+        player->TNum = 1;
+        player->PlayIt();
+        Tick(12);
+        ASSERT_EQ(Caption(lbl::Time), "0:01");
+        player->TNum = n;
+        player->PlayIt();
+        EXPECT_EQ(player->Playing, 0) << n;
+        EXPECT_TRUE(Lit(2) && !Lit(4)) << n; // the stopped light, not the playing one
+        EXPECT_EQ(Caption(lbl::Time), "") << n;
+        EXPECT_FALSE(player->surface.iSlider[slider::Position].visible) << n;
+    };
+    playThenStart(2);
+    playThenStart(3);
+    playThenStart(4); // a folder is no file: missing, not an open error
+    EXPECT_EQ(player->playlist.At(3).name, "album [FILE NOT FOUND]");
+    ASSERT_EQ(dialogs.messages.size(), 2);
+    EXPECT_TRUE(dialogs.messages[0].startsWith("MCI Device: ActiveMovie\r\r"));
+    EXPECT_EQ(dialogs.messages[1], "MCI Device: cdaudio\r\rNo disc.\r\rUnhandled Velto error");
+    EXPECT_EQ(player->playlist.At(1).name, "junk"); // the entry stays as it was
+
+    player->PlayPause(); // stopped: play again, not a pause on a closed element
+    EXPECT_EQ(player->Paused, 0);
+    EXPECT_EQ(dialogs.messages.size(), 2); // the marked folder stays marked, silently
+    player->TNum = 5;
+    player->PlayIt();
+    EXPECT_EQ(media[0].Track, 7);
+    EXPECT_EQ(player->Playing, -1);
+    EXPECT_EQ(Caption(lbl::TotalTime), "3:20");
 }

@@ -180,3 +180,40 @@ TEST_F(PlaybackTick, AStreamWithoutALengthShowsItsTimeUntilItEnds) {
     EXPECT_EQ(player->TNum, 2);
     EXPECT_EQ(Caption(13), "1:00");
 }
+
+TEST_F(PlaybackTick, AnEstimatedLengthIsFollowedAndANegativeOverlapCountsAsNone) {
+    const QStringList paths =
+        AddTracks({{"vbr.mp3", 10000}, {"long.mp3", INT32_MAX}, {"short.mp3", 1500}});
+    media.media[paths[0]].estimatedMs = 8500; // until the first 5 s have played
+    media.media[paths[0]].estimateUntilMs = 5000;
+    player->PlayIt();
+    EXPECT_EQ(player->SongLen, 8500);
+    EXPECT_EQ(Caption(lbl::TotalTime), "0:08");
+    Tick(60);
+    EXPECT_EQ(player->SongLen, 10000);
+    EXPECT_EQ(Caption(lbl::TotalTime), "0:10");
+    EXPECT_EQ(TicksUntilTrackChanges(), 40); // at its real end, not at the estimate
+
+    // The settings file may hold a negative overlap: it counts as none, also
+    // at the end of a length at the 32-bit limit.
+    player->settings.PBOverlap = -1;
+    media.nowMs += INT32_MAX;
+    Tick();
+    EXPECT_EQ(player->TNum, 3);
+    EXPECT_EQ(TicksUntilTrackChanges(), 15);
+    EXPECT_EQ(player->PlayUnit, 0);
+}
+
+TEST_F(PlaybackTick, AfterTheListIsClearedTheEndOfTheTrackStopsPlayback) {
+    AddTracks({{"a.mp3", 2000}});
+    player->PlayIt();
+    player->PlClear();
+    Tick(30);
+    EXPECT_EQ(player->Playing, 0);
+    EXPECT_EQ(player->TNum, 1);
+    EXPECT_TRUE(Lit(2)); // the stopped light
+    const QStringList added = AddTracks({{"b.mp3", 2000}});
+    Tick(5);
+    EXPECT_NE(media[0].OpenName(), added[0]); // nothing starts by itself
+    EXPECT_EQ(player->Playing, 0);
+}

@@ -38,7 +38,9 @@ protected:
     QRect Knob(int n) const { return player->surface.iSlider[n].rect; }
     // Mouse events on knob n carry positions inside the knob.
     void Press(int n, QPoint at) { in().iSlider_MouseDown(n, at - Knob(n).topLeft()); }
-    void MoveTo(int n, QPoint at) { in().iSlider_MouseMove(n, at - Knob(n).topLeft()); }
+    void MoveTo(int n, QPoint at, bool held = true) {
+        in().iSlider_MouseMove(n, at - Knob(n).topLeft(), held);
+    }
     int Plays() { return static_cast<int>(media[0].plays.size()); }
 };
 
@@ -206,4 +208,70 @@ TEST_F(WindowInputTest, ThePositionSliderSeeksOnReleaseToWhereItsOwnKnobWasLeft)
     in().iSlider_MouseUp(1);
     EXPECT_EQ(Plays(), 3);
     EXPECT_EQ(media[0].Mode(), kModeStopped);
+}
+
+TEST_F(WindowInputTest, ARightPressWhileAButtonADragOrAKnobIsHeldOpensNoMenu) {
+    // The menu's own event loop would take the left release: the hold would stick.
+    DefineSlider(2, 100, 50, 80, 0);
+    player->SetSlider(2, 0.5);
+    in().Btn_MouseDown(10);
+    in().Form_MouseDown(MouseButton::Right, {150, 60});
+    in().Btn_MouseUp(10);
+    in().Form_MouseDown(MouseButton::Left, {150, 60});
+    in().Form_MouseDown(MouseButton::Right, {150, 60});
+    in().Form_MouseUp(MouseButton::Left);
+    Press(2, {143, 53});
+    in().Form_MouseDown(MouseButton::Right, {150, 60});
+    EXPECT_EQ(window.popups, 0);
+    MoveTo(2, {163, 53}, false); // no button held: the knob stays
+    EXPECT_EQ(Knob(2).left(), 140);
+    MoveTo(2, {163, 53});
+    EXPECT_EQ(Knob(2).left(), 160);
+    in().iSlider_MouseUp(2);
+    EXPECT_FALSE(in().Holding());
+
+    LoadSkin(2); // a hovered face is not a held button
+    in().Btn_MouseMove(7);
+    in().Form_MouseDown(MouseButton::Right, {150, 60});
+    EXPECT_EQ(window.popups, 1);
+
+    // A hold whose release never came ends without acting.
+    in().Btn_MouseDown(10);
+    in().DropHeld();
+    EXPECT_FALSE(TmpBtn().visible || in().Holding());
+}
+
+TEST_F(WindowInputTest, ANewSkinKeepsNoOldKeysAndItsTracksTakeAPress) {
+    AddTracks({{"a.mp3", 100000}});
+    // No button 20 (the old skin's "N" cleared the list); two tracks with a
+    // negative length, which read as none.
+    player->LoadSkin(programDir.write("c.skin", test::SkinHeader("C") +
+                                                    "B12,100,10,20,10,60,100,X,Play\r\n"
+                                                    "S1,10,90,100,0,0,0,8,8,Position\r\n"
+                                                    "S2,300,20,0,80,0,0,8,8,Volume\r\n"
+                                                    "S3,100,50,-80,0,0,0,8,8,Backwards\r\n"),
+                     false);
+    in().Form_KeyPress('n');
+    EXPECT_EQ(player->playlist.Count(), 1);
+    Press(3, {102, 52});
+    EXPECT_EQ(player->SlideFlag, 0);
+    EXPECT_EQ(in().TrackAt({150, 52}), 0);
+
+    // A press on a track: the knob centres there and the drag goes on.
+    player->PlayIt();
+    EXPECT_EQ(in().TrackAt({64, 94}), 1);
+    EXPECT_EQ(in().TrackAt({64, 98}), 0);  // below the knob's thickness
+    EXPECT_EQ(in().TrackAt({118, 94}), 0); // past the knob's travel
+    in().Track_MouseDown(1, {64, 94});
+    EXPECT_EQ(Knob(1).left(), 60);
+    EXPECT_EQ(Plays(), 1); // no seek until the release
+    MoveTo(1, {74, 94});
+    EXPECT_EQ(Knob(1).left(), 70);
+    in().iSlider_MouseUp(1);
+    ASSERT_EQ(Plays(), 2);
+    EXPECT_EQ(media[0].plays.back().first, 60000);
+    in().Track_MouseDown(2, {304, 30}); // vertical: near the top is loud, at once
+    EXPECT_EQ(Knob(2).top(), 26);
+    EXPECT_EQ(Caption(lbl::VolumePercent), "92%");
+    in().iSlider_MouseUp(2);
 }

@@ -106,8 +106,13 @@ int32_t FakeMediaElement::TrackLength() {
     if (DeviceType == kDevCdAudio && openName_ != cdTrack) { // the track is chosen after "open"
         medium_ = world_.media.value(cdTrack);
         openName_ = cdTrack;
+        error_ = medium_.openError; // a track that cannot be read reports when addressed
+        errorMessage_ = medium_.errorMessage;
     }
-    return medium_.lengthUnknown ? 0 : medium_.lengthMs;
+    if (medium_.lengthUnknown) return 0;
+    if (medium_.estimatedMs >= 0 && !ended_ && baseMs_ < medium_.estimateUntilMs)
+        return medium_.estimatedMs;
+    return medium_.lengthMs;
 }
 
 } // namespace velto::test

@@ -17,6 +17,10 @@ struct FakeMedium {
     QString errorMessage;
     int32_t failAtMs = -1;      // an error while playing at this position
     bool lengthUnknown = false; // a stream: no length until it ends
+    // A length only estimated at first (a VBR MP3 without a length header):
+    // reported until `estimateUntilMs` have played, then the real one.
+    int32_t estimatedMs = -1;
+    int32_t estimateUntilMs = 0;
 };
 
 class FakeMediaWorld;

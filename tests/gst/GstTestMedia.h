@@ -33,22 +33,41 @@ inline void PutLe(QByteArray& b, uint32_t v, int bytes) {
         b.append(char((v >> (8 * i)) & 0xFF));
 }
 
-// A 440 Hz tone, mono, 16-bit PCM.
-inline QByteArray WavTone(int ms, int rate = 44100) {
-    const uint32_t samples = uint32_t(int64_t(rate) * ms / 1000);
+// The header of a mono 16-bit PCM WAV file of `samples` samples.
+inline QByteArray WavHeader(uint32_t rate, uint32_t samples) {
     QByteArray b("RIFF");
     PutLe(b, 36 + samples * 2, 4);
     b += "WAVEfmt ";
-    const uint32_t r = uint32_t(rate);
     // Size, PCM, mono, rate, bytes a second, block, bits.
-    const std::pair<uint32_t, int> format[] = {{16, 4},    {1, 2}, {1, 2}, {r, 4},
-                                               {r * 2, 4}, {2, 2}, {16, 2}};
+    const std::pair<uint32_t, int> format[] = {{16, 4},       {1, 2}, {1, 2}, {rate, 4},
+                                               {rate * 2, 4}, {2, 2}, {16, 2}};
     for (const auto& [v, n] : format)
         PutLe(b, v, n);
     b += "data";
     PutLe(b, samples * 2, 4);
+    return b;
+}
+
+// A 440 Hz tone, mono, 16-bit PCM.
+inline QByteArray WavTone(int ms, int rate = 44100) {
+    const uint32_t samples = uint32_t(int64_t(rate) * ms / 1000);
+    QByteArray b = WavHeader(uint32_t(rate), samples);
     for (uint32_t i = 0; i < samples; ++i)
         PutLe(b, uint32_t(std::lround(std::sin(2 * M_PI * 440.0 * i / rate) * 12000)), 2);
+    return b;
+}
+
+// Loud noise, then silence, at 44.1 kHz: encoded as VBR its first frames
+// are the largest, so a length estimated from them is short.
+inline QByteArray WavNoiseThenSilence(int noiseMs, int silenceMs) {
+    const uint32_t rate = 44100, noise = rate * uint32_t(noiseMs) / 1000,
+                   samples = noise + rate * uint32_t(silenceMs) / 1000;
+    QByteArray b = WavHeader(rate, samples);
+    uint32_t seed = 1;
+    for (uint32_t i = 0; i < samples; ++i) {
+        seed = seed * 1664525u + 1013904223u;
+        PutLe(b, i < noise ? (seed >> 16) : 0, 2);
+    }
     return b;
 }
 
@@ -64,9 +83,13 @@ inline QByteArray MidiNote(int ms) {
            track;
 }
 
-// Encodes a WAV file to MP3 with lame; false when lame failed.
-inline bool LameEncode(const QString& wav, const QString& mp3) {
-    return QProcess::execute("lame", {"--quiet", "-b", "128", wav, mp3}) == 0 && QFile::exists(mp3);
+// Encodes a WAV file to MP3 with lame (128 kbit/s unless `options` say
+// otherwise); false when lame failed.
+inline bool LameEncode(const QString& wav, const QString& mp3,
+                       const QStringList& options = {"-b", "128"}) {
+    return QProcess::execute("lame", QStringList{"--quiet"} + options + QStringList{wav, mp3}) ==
+               0 &&
+           QFile::exists(mp3);
 }
 
 // Polls `done` until it holds or `limitMs` pass.

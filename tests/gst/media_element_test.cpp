@@ -6,6 +6,8 @@
 #include "support/TestFiles.h"
 
 #include <glib.h>
+
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using namespace velto;
@@ -123,6 +125,31 @@ TEST_F(GstElementTest, UnknownFormatsAndMissingBackendsGiveTheirCodes) {
     ASSERT_EQ(Open(*e, wav, kDevModule), 0);
     PlayFrom(*e, 0);
     EXPECT_TRUE(ReachesPosition(*e, 100));
+}
+
+TEST_F(GstElementTest, AVbrLengthWithoutAHeaderGrowsToTheRealOneWhilePlaying) {
+    const QString mp3 = dir.file("vbr.mp3");
+    ASSERT_TRUE(
+        LameEncode(dir.write("vbr.wav", WavNoiseThenSilence(1500, 2000)), mp3, {"-V", "2", "-t"}));
+    auto e = factory.Create(0);
+    ASSERT_EQ(Open(*e, mp3), 0) << e->ErrorMessage().toStdString();
+    PlayFrom(*e, 0);
+    // Estimated from the loud first frames, the length starts short.
+    int32_t firstEstimate = 0, longest = 0, furthest = 0; // while playing
+    ASSERT_TRUE(WaitUntil([&] {
+        const int32_t length = e->TrackLength(), position = e->Position();
+        if (e->Mode() != kModePlaying) return true;
+        if (firstEstimate == 0) firstEstimate = length;
+        longest = std::max(longest, length);
+        furthest = std::max(furthest, position);
+        return false;
+    }));
+    ASSERT_GT(firstEstimate, 0);
+    ASSERT_LT(firstEstimate, 3000);
+    EXPECT_GT(longest, firstEstimate);  // asked again while playing
+    EXPECT_GT(furthest, firstEstimate); // the position is not held at an estimate
+    EXPECT_NEAR(e->TrackLength(), 3500, 60);
+    EXPECT_EQ(e->Position(), e->TrackLength());
 }
 
 TEST_F(GstElementTest, OpenAndCloseThreeHundredTimesLeavesNoFilesOrThreads) {

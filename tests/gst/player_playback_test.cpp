@@ -50,16 +50,21 @@ TEST_F(RealPlayback, TracksFollowEachOtherOverlappingOnTheOtherElement) {
 }
 
 TEST_F(RealPlayback, UnplayableEntriesAreReportedNotPlayed) {
-    player.playlist.Append(
-        {{"junk", dir.write("junk.mp3", QByteArray(30000, '\x5a'))}, {"cd", "cdda://1"}});
-    player.PlayIt();
-    player.TNum = 2; // no disc here
-    player.PlayIt();
-    ASSERT_EQ(dialogs.messages.size(), 2);
+    player.playlist.Append({{"junk", dir.write("junk.mp3", QByteArray(30000, '\x5a'))},
+                            {"cd", "cdda://1"},
+                            {"cd file", "/media/cdrom/Track5.cda"},
+                            {"no track", "/media/cdrom/Track.cda"}});
+    for (int16_t n = 1; n <= 4; ++n) { // no disc here, and the last names no track
+        player.TNum = n;
+        player.PlayIt();
+        EXPECT_EQ(player.Playing, 0) << n;
+    }
+    ASSERT_EQ(dialogs.messages.size(), 4);
     EXPECT_TRUE(dialogs.messages[0].startsWith("MCI Device: ActiveMovie\r\r"));
     EXPECT_TRUE(dialogs.messages[0].endsWith(
         "\r\rUnknown file format, corrupt file, or un-supported variation of known format."));
-    EXPECT_TRUE(dialogs.messages[1].startsWith("MCI Device: cdaudio\r\r"));
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_TRUE(dialogs.messages[i].startsWith("MCI Device: cdaudio\r\r")) << i;
     EXPECT_EQ(player.Dev, "");
     EXPECT_FALSE(player.Timer1.isActive());
 }

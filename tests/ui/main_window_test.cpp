@@ -7,8 +7,10 @@
 #include "ui/SurfacePainter.h"
 #include "ui/WindowFixture.h"
 
+#include <QCloseEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -47,12 +49,17 @@ protected:
         for (const QString& p : paths)
             urls << QUrl::fromLocalFile(p);
         data.setUrls(urls);
-        QDragEnterEvent enter({20, 20}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Shift asks the file manager for a move; the answer is always a copy.
+        const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter({20, 20}, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
         QApplication::sendEvent(target, &enter);
         ASSERT_TRUE(enter.isAccepted());
-        QDropEvent drop({20, 20}, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+        QDropEvent drop({20, 20}, offered, &data, Qt::LeftButton, Qt::ShiftModifier);
+        ASSERT_EQ(drop.proposedAction(), Qt::MoveAction);
         QApplication::sendEvent(target, &drop);
         ASSERT_TRUE(drop.isAccepted());
+        EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
         EXPECT_EQ(player->playlist.Count(), before); // nothing is scanned inside the drop
         QCoreApplication::processEvents();
     }
@@ -249,4 +256,101 @@ TEST_F(SkinnedWindow, ARightClickOpensTheCommandMenuAndAnItemRunsItsAction) {
                            "Add &File", "Select S&kin", "&Visual Playlist Selector",
                            "&Load Playlist", "Clear Playlist", "Exit"}));
     EXPECT_EQ(player->playlist.Count(), 0);
+}
+
+TEST_F(SkinnedWindow, ARightPressWhileTheLeftHoldsOpensNoMenuAndATrackPressSeeks) {
+    LoadDefaultSkin();
+    AddTracks({{"a.mp3", 100000}});
+    Show();
+    int menus = 0;
+    QTimer closer; // closes a menu from inside its own event loop
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        if (QWidget* menu = QApplication::activePopupWidget()) ++menus, menu->close();
+    });
+    closer.start(0);
+    const Qt::MouseButtons both = Qt::LeftButton | Qt::RightButton;
+    auto rightPressWhileHeld = [&](QPoint at, QPoint right) {
+        Mouse(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+        Mouse(QEvent::MouseButtonPress, right, Qt::RightButton, both);
+        Mouse(QEvent::MouseButtonRelease, right, Qt::RightButton, Qt::LeftButton);
+    };
+    const QPoint sizeButton(428, 11);
+    ASSERT_EQ(form.ButtonAt(sizeButton), Code(Action::SizeToggle));
+    rightPressWhileHeld(sizeButton, sizeButton);
+    Mouse(QEvent::MouseButtonRelease, sizeButton, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(player->HFlag, 1); // the button acts on its own release, once
+    Key(&form, Qt::Key_Escape, "\x1b");
+    Click(kBareFace);
+    EXPECT_EQ(player->HFlag, 1);
+    EXPECT_FALSE(player->surface.TmpBtn.visible);
+    Click(sizeButton);
+
+    rightPressWhileHeld(kBareFace, kBareFace);
+    Mouse(QEvent::MouseButtonRelease, kBareFace, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(player->DragFlag, 0);
+    const QRect knob = player->surface.iSlider[slider::Volume].rect;
+    rightPressWhileHeld(knob.center(), kBareFace);
+    Mouse(QEvent::MouseMove, knob.center() + QPoint(30, 0), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(player->surface.iSlider[slider::Volume].rect, knob); // moves need the left button
+    Mouse(QEvent::MouseButtonRelease, knob.center(), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(menus, 0);
+
+    // A press on the position track moves the knob there, not the window.
+    player->PlayIt();
+    const QPoint onTrack(200, 112), was = form.pos();
+    ASSERT_EQ(form.SliderAt(onTrack), 0);
+    Mouse(QEvent::MouseButtonPress, onTrack, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_EQ(player->surface.iSlider[slider::Position].rect.left(), 189); // centred: 200 - 22 / 2
+    Mouse(QEvent::MouseMove, onTrack + QPoint(20, 0), Qt::NoButton, Qt::LeftButton);
+    Mouse(QEvent::MouseButtonRelease, onTrack + QPoint(20, 0), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(form.pos(), was);
+    ASSERT_EQ(media[0].plays.size(), 2u);
+    EXPECT_NEAR(media[0].plays.back().first, 100000.0 * (209 - 12) / 414, 1);
+    EXPECT_EQ(menus, 0);
+}
+
+TEST_F(SkinnedWindow, TheQuitButtonClosesTheWindowWhichShutsDownAndEndsTheEventLoop) {
+    LoadDefaultSkin();
+    AddTracks({{"a.mp3", 60000}});
+    Show();
+    bool bounded = false; // the loop did not end by itself
+    QTimer bound;
+    bound.setSingleShot(true);
+    QObject::connect(&bound, &QTimer::timeout, [&] { bounded = true, QApplication::quit(); });
+    bound.start(10000);
+    QTimer::singleShot(0, &form, [&] { player->DoIt(Code(Action::Quit)); });
+    QApplication::exec();
+    EXPECT_FALSE(bounded);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_TRUE(QFile::exists(userDir.file("playlist.m3u"))); // the shut-down ran
+    QCloseEvent again; // a window manager's close after that is accepted too
+    QApplication::sendEvent(&form, &again);
+    EXPECT_TRUE(again.isAccepted());
+}
+
+TEST_F(SkinnedWindow, TheListsScrollBarTakesTheListsColours) {
+    LoadDefaultSkin();
+    std::vector<PlaylistEntry> entries;
+    for (int i = 0; i < 60; ++i)
+        entries.push_back({QStringLiteral("Track %1").arg(i), QStringLiteral("/m/%1.mp3").arg(i)});
+    player->playlist.Append(std::move(entries));
+    Show();
+    QScrollBar* bar = List()->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    const QImage shown = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const PlaylistArea& area = player->surface.PlNames;
+    QMap<QRgb, int> counts;
+    int brighter = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = QColor::fromRgb(shown.pixel(x, y));
+            ++counts[c.rgb()];
+            if (c.lightness() > area.textColor.lightness()) ++brighter;
+        }
+    }
+    // Mostly the list's background, a handle that shows, nothing lighter than the text.
+    const int most = *std::max_element(counts.cbegin(), counts.cend());
+    EXPECT_EQ(counts.key(most), area.background.rgb());
+    EXPECT_GT(counts.size(), 1);
+    EXPECT_EQ(brighter, 0);
 }
