@@ -8,34 +8,14 @@
 #include "platform/Shell.h"
 #include "ui/AppIcon.h"
 #include "ui/QtDialogs.h"
+#include "ui/QuitSignals.h"
 #include "ui/frmDromel.h"
 
 #include <QApplication>
-#include <QSocketNotifier>
 
-#include <csignal>
 #include <cstdio>
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
-
-int signalPipe[2] = {-1, -1};
-
-void onSignal(int) {
-    const char c = 1;
-    [[maybe_unused]] const auto n = ::write(signalPipe[0], &c, 1);
-}
-
-void installSignalHandlers() {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalPipe) != 0) return;
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    sa.sa_flags = SA_RESTART;
-    sigaction(SIGTERM, &sa, nullptr);
-    sigaction(SIGINT, &sa, nullptr);
-}
 
 // The player places its own window, which Wayland does not allow; XWayland does.
 void preferX11OnWayland() {
@@ -61,18 +41,13 @@ int main(int argc, char** argv) {
     }
 
     preferX11OnWayland();
-    installSignalHandlers();
+    velto::QuitSignals::Install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velto"));
     QApplication::setWindowIcon(velto::AppIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 
-    QSocketNotifier notifier(signalPipe[1], QSocketNotifier::Read);
-    QObject::connect(&notifier, &QSocketNotifier::activated, [] {
-        char c;
-        [[maybe_unused]] const auto n = ::read(signalPipe[1], &c, 1);
-        QApplication::quit();
-    });
+    velto::QuitSignals quitSignals;
 
     velto::IniSettingsStore store;
     velto::frmDromel window;
@@ -86,7 +61,8 @@ int main(int argc, char** argv) {
     window.AttachPlayer(&player);
 
     player.Form_Load(args);
-    const int rc = QApplication::exec();
+    // A signal during start-up ends the program before its loop runs.
+    const int rc = velto::QuitSignals::Quitting() ? 0 : QApplication::exec();
     player.Form_Unload();
     return rc;
 }

@@ -56,7 +56,13 @@ QString CommandLine::Usage() {
         "  --version  show the version\n"
         "\n"
         "Settings: $VELTO_HOME/morvanix.ini, else ~/.config/morvanix/morvanix.ini\n"
-        "Playlist and schedule: $VELTO_HOME, else ~/.local/share/velto\n");
+        "Playlist and schedule: $VELTO_HOME, else ~/.local/share/velto\n"
+        "\n"
+        "Environment:\n"
+        "  VELTO_HOME        folder for the settings, the last playlist and the schedule\n"
+        "  VELTO_AUDIO_SINK  GStreamer audio output, e.g. \"pulsesink\" or \"fakesink sync=true\"\n"
+        "                    (default autoaudiosink)\n"
+        "  VELTO_VIDEO_SINK  GStreamer video output (default autovideosink)\n");
 }
 
 } // namespace velto

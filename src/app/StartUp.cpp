@@ -3,11 +3,12 @@
 #include "app/Player.h"
 #include "common/Numbers.h"
 #include "common/PathNames.h"
+#include "common/TextFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
+#include "platform/SettingsStore.h"
+#include "playback/PlaybackEngine.h"
 #include "scheduler/Scheduler.h"
-
-#include <cmath>
 
 namespace velto {
 
@@ -19,15 +20,25 @@ void Player::ReadTwips() {
     if (TwipY <= 0) TwipY = 15;
 }
 
+// A stored edge is used only when its pixels convert back to twips that fit:
+// anything beyond would overflow when the position is saved or dragged.
 void Player::PlaceWindowFromSettings() {
     if (!window_) return;
-    if (!settings.hasX && !settings.hasY) return; // keeps its designed place
+    const auto usable = [](int32_t twips, int16_t twipsPerPixel) {
+        return PixelsToTwips(TwipsToPixels(twips, twipsPerPixel), twipsPerPixel).has_value();
+    };
     const QPoint now = window_->Position();
-    const int x =
-        settings.hasX ? static_cast<int>(std::lround(double(settings.X) / TwipX)) : now.x();
-    const int y =
-        settings.hasY ? static_cast<int>(std::lround(double(settings.Y) / TwipY)) : now.y();
-    window_->MoveTo(QPoint(x, y));
+    if (settings.hasX && !usable(settings.X, TwipX)) {
+        settings.hasX = false;
+        settings.X = PixelsToTwips(now.x(), TwipX).value_or(0);
+    }
+    if (settings.hasY && !usable(settings.Y, TwipY)) {
+        settings.hasY = false;
+        settings.Y = PixelsToTwips(now.y(), TwipY).value_or(0);
+    }
+    if (!settings.hasX && !settings.hasY) return; // keeps its designed place
+    window_->MoveTo(QPoint(settings.hasX ? TwipsToPixels(settings.X, TwipX) : now.x(),
+                           settings.hasY ? TwipsToPixels(settings.Y, TwipY) : now.y()));
 }
 
 QString Player::AutoListFile() const {
@@ -41,10 +52,13 @@ void Player::Form_Load(const QStringList& args) {
     Timer2.start();
 
     const QPoint pos = window_ ? window_->Position() : QPoint();
-    settings.Read(store, pos.x() * TwipX, pos.y() * TwipY);
+    settings.Read(store, PixelsToTwips(pos.x(), TwipX).value_or(0),
+                  PixelsToTwips(pos.y(), TwipY).value_or(0));
     PlaceWindowFromSettings();
+    SetVol(static_cast<float>(settings.Volume) / 100.0f);
 
-    if (!FileExists(settings.Skin)) {
+    // A FIFO or a folder is no skin: reported as missing.
+    if (!IsRegularFile(settings.Skin)) {
         dialogs.Message(QStringLiteral("Previously selected skin not found (") + settings.Skin +
                         QStringLiteral(")! Using default"));
         settings.Skin.clear();
@@ -83,7 +97,7 @@ void Player::RunCommandLineOrRestore(const QStringList& args) {
     }
     if (settings.StartMd != 1) return;
     const QString list = JoinPath(folders.user, QStringLiteral("playlist.m3u"));
-    if (FileExists(list)) {
+    if (IsRegularFile(list)) {
         PlRead(list);
         settings.ReadLastTrack(store);
         TNum = settings.LastTrack;
@@ -118,14 +132,18 @@ void Player::Form_Unload() {
     Timer2.stop();
     CloseElement(PlayUnit);
     if (window_) {
+        // An edge whose twips do not fit keeps what was stored.
         const QPoint pos = window_->Position();
-        settings.X = pos.x() * TwipX;
-        settings.Y = pos.y() * TwipY;
+        settings.X = PixelsToTwips(pos.x(), TwipX).value_or(settings.X);
+        settings.Y = PixelsToTwips(pos.y(), TwipY).value_or(settings.Y);
     }
     settings.LastTrack = TNum;
+    settings.Volume = static_cast<int16_t>(playback_->volume.PercentToKeep());
     settings.Write(store);
+    const bool settingsWritten = store.Sync(); // the one write of the settings file
     WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
     scheduler_->SaveAutoList(AutoListFile());
+    if (!settingsWritten) dialogs.Message(QStringLiteral("Unable to write settings!"));
 }
 
 void Player::Quit() {

@@ -1,5 +1,6 @@
 #include "common/Numbers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -61,6 +62,22 @@ int16_t TextToInt16(const QString& s, int16_t fallback) {
 
 int32_t TextToInt32(const QString& s, int32_t fallback) {
     return ToInt32(LeadingNumber(s)).value_or(fallback);
+}
+
+std::optional<int32_t> PixelsToTwips(int64_t pixels, int twipsPerPixel) {
+    constexpr int64_t kLimit = int64_t(1) << 40; // keeps the product itself in range
+    if (pixels <= -kLimit || pixels >= kLimit || twipsPerPixel <= 0 || twipsPerPixel > 0xFFFF)
+        return std::nullopt;
+    const int64_t twips = pixels * twipsPerPixel;
+    if (twips < std::numeric_limits<int32_t>::min() || twips > std::numeric_limits<int32_t>::max())
+        return std::nullopt;
+    return static_cast<int32_t>(twips);
+}
+
+int TwipsToPixels(int64_t twips, int twipsPerPixel) {
+    const double pixels = std::round(double(twips) / (twipsPerPixel > 0 ? twipsPerPixel : 1));
+    return static_cast<int>(std::clamp<double>(pixels, std::numeric_limits<int>::min(),
+                                               std::numeric_limits<int>::max()));
 }
 
 QString BlankPrefixed(long long n) {

@@ -20,6 +20,12 @@ std::optional<int32_t> ToInt32(double v);
 int16_t TextToInt16(const QString& s, int16_t fallback = 0);
 int32_t TextToInt32(const QString& s, int32_t fallback = 0);
 
+// Window positions in twips are 32-bit: a position in pixels converts only
+// when its twips fit, and the arithmetic runs in 64 bits.
+std::optional<int32_t> PixelsToTwips(int64_t pixels, int twipsPerPixel);
+// Twips as whole pixels (half away from zero), held within the int range.
+int TwipsToPixels(int64_t twips, int twipsPerPixel);
+
 // " 5", " 0", "-1": one blank in front of a non-negative number.
 QString BlankPrefixed(long long n);
 // "5", "-1".

@@ -1,6 +1,7 @@
 #include "common/TextFiles.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -46,7 +47,10 @@ QStringList SplitLines(const QString& text) {
     return lines;
 }
 
+bool IsRegularFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
+
 std::optional<QStringList> ReadTextLines(const QString& path) {
+    if (!IsRegularFile(path)) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = file.readAll();

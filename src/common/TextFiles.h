@@ -14,7 +14,12 @@ QString DecodeText(const QByteArray& bytes);
 // Splits at CR LF, CR alone and LF alone. A final line end adds no empty line.
 QStringList SplitLines(const QString& text);
 
-// The file's lines, or nothing when it cannot be read.
+// True when `path` names a regular file, through links. Only such files are
+// read as playlists, settings, skins or schedules: a FIFO would block the
+// reader and a device such as /dev/zero would never end.
+bool IsRegularFile(const QString& path);
+
+// The file's lines, or nothing when it cannot be read or is no regular file.
 std::optional<QStringList> ReadTextLines(const QString& path);
 
 // Writes through a temporary file renamed over the target, so a failed write

@@ -57,4 +57,8 @@ void Volume::MuteToggle() {
     s_.Mute = -1;
 }
 
+int Volume::PercentToKeep() const {
+    return s_.Mute == -1 ? savedHundredths_ : WholePercent(GetVol());
+}
+
 } // namespace velto

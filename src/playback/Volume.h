@@ -22,6 +22,9 @@ public:
     void SetVol(float v);
     void VolStep(int16_t d);
     void MuteToggle();
+    // The level in whole percent to start with next time: while muted, the
+    // level before mute, since mute itself is not kept.
+    int PercentToKeep() const;
 
     uint32_t Levels() const { return levels_; }
     void SetLevels(uint32_t levels);

@@ -9,10 +9,13 @@
 
 namespace velto {
 
-// The extension list as first designed, used while none is set.
-inline const QString kDefaultValidExt = QStringLiteral("MP2 MP3 MID WAV MOD XM AVI MOV");
+// The extension list used while none is set: the one first designed, and what
+// else plays here (FLAC, Ogg, Opus, M4A... play when added one by one too).
+inline const QString kDefaultValidExt =
+    QStringLiteral("MP2 MP3 MID WAV MOD XM AVI MOV MPA MIDI RMI S3M IT FLAC OGG OGA OPUS M4A AAC "
+                   "WMA WV APE MPC MP4 MKV WEBM");
 
-// The setting ValidExt, or the designed list while it is empty (never stored).
+// The setting ValidExt, or the default list while it is empty (never stored).
 inline QString ExtensionsInForce(const QString& validExt) {
     return validExt.trimmed().isEmpty() ? kDefaultValidExt : validExt;
 }

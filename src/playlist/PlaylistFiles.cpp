@@ -26,8 +26,17 @@ bool isUrl(const QString& s) {
     return colon >= 2 && QStringView(s).mid(colon, 3) == u"://" && HasUrlScheme(s);
 }
 
+// "./" (or ".\") in front of a relative name is where it was: the writer
+// adds it to names a reader would otherwise take for a comment.
+QString withoutHere(const QString& text) {
+    if (text.size() > 2 && text.at(0) == u'.' && (text.at(1) == u'/' || text.at(1) == u'\\'))
+        return text.mid(2);
+    return text;
+}
+
 // `base` is the playlist's folder with its trailing separator.
-PlaylistEntry resolveBelow(const QString& text, const QString& base) {
+PlaylistEntry resolveBelow(const QString& written, const QString& base) {
+    const QString text = withoutHere(written);
     const QString name = FileOnly(text);
     if (isUrl(text)) {
         QString display = EntryDisplayName(name);
@@ -116,10 +125,15 @@ QByteArray M3uText(const PlaylistModel& model, const QString& playlistFile) {
     for (int i = 0; i < model.Count(); ++i) {
         const QString& path = model.At(i).path;
         if (path.isEmpty() || path.contains(QStringLiteral("**"))) continue;
-        if (!folder.isEmpty() && path.startsWith(folder, Qt::CaseSensitive) && !isUrl(path))
-            text += QStringView(path).mid(folder.size());
-        else
+        if (!folder.isEmpty() && path.startsWith(folder, Qt::CaseSensitive) && !isUrl(path)) {
+            const QStringView relative = QStringView(path).mid(folder.size());
+            // Read back, "#1 Hit.mp3" would be a comment and " a.mp3" would lose its blank.
+            if (relative.startsWith(u'#') || relative.startsWith(u' '))
+                text += QStringLiteral("./");
+            text += relative;
+        } else {
             text += path;
+        }
         text += QStringLiteral("\r\n");
     }
     return text.toUtf8();

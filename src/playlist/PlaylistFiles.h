@@ -41,8 +41,9 @@ QString EntryDisplayName(const QString& fileName);
 std::vector<PlaylistEntry> ReadPlaylistFile(const QString& playlistFile, int room);
 
 // The M3U text of the paths: one line each, CR LF ended; paths below the
-// playlist's own folder (case-sensitive prefix) relative to it; empty paths
-// and paths holding "**" left out.
+// playlist's own folder (case-sensitive prefix) relative to it, with "./" in
+// front when the name starts with "#" or a blank; empty paths and paths
+// holding "**" left out.
 QByteArray M3uText(const PlaylistModel& model, const QString& playlistFile);
 
 } // namespace velto

@@ -13,6 +13,8 @@
 #include "state/Notify.h"
 #include "state/PlayerState.h"
 
+#include <QFileInfo>
+
 namespace velto {
 
 void Scheduler::LoadAutoList(const QString& file) {
@@ -22,7 +24,8 @@ void Scheduler::LoadAutoList(const QString& file) {
 }
 
 void Scheduler::SaveAutoList(const QString& file) {
-    if (keepFile_) return;
+    // An empty schedule that never had a file needs none.
+    if (keepFile_ || (s_.AutoList.isEmpty() && !QFileInfo::exists(file))) return;
     if (!WriteAutoList(file, s_.AutoList))
         dialogs_.Message(QStringLiteral("Unable to write the Auto On/Off list!"));
 }

@@ -15,7 +15,6 @@
 #include "state/PlayerState.h"
 
 #include <QFile>
-#include <QFileInfo>
 #include <QTimer>
 
 #include <algorithm>
@@ -32,8 +31,6 @@ bool isAbsoluteSkinName(const QString& name) {
     return name.startsWith(u'/') || name.contains(u':');
 }
 
-bool isFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
-
 } // namespace
 
 QString SkinLoader::ResolveSkinName(const QString& skinName) const {
@@ -49,9 +46,9 @@ QString SkinLoader::ResolveSkinName(const QString& skinName) const {
 
     const QString path = isAbsoluteSkinName(skinName) ? ResolveCaseInsensitive(skinName)
                                                       : SkinFilePath(base, skinName);
-    if (isFile(path)) return path;
+    if (IsRegularFile(path)) return path;
     const QString inProgram = SkinFilePath(folders_.program, FileOnly(skinName));
-    return isFile(inProgram) ? inProgram : QString();
+    return IsRegularFile(inProgram) ? inProgram : QString();
 }
 
 void SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
@@ -152,12 +149,12 @@ QString SkinLoader::ReadBitmapLine(FieldReader& in, bool importKnown) {
     const QString second = in.Field();
     if (first != u'*') {
         const QString face = SkinFilePath(s_.skin.SkinDir, first);
-        if (isFile(face))
+        if (IsRegularFile(face))
             surface.face = ReadSkinPicture(face);
         else
             dialogs_.Message(QStringLiteral("Main bitmap not found: ") + face);
         const QString resource = SkinFilePath(s_.skin.SkinDir, second);
-        if (!isFile(resource))
+        if (!IsRegularFile(resource))
             dialogs_.Message(QStringLiteral("Resource bitmap not found: ") + resource);
         else
             surface.ResBmp = ReadSkinPicture(resource);

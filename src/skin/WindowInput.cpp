@@ -1,5 +1,6 @@
 #include "skin/WindowInput.h"
 
+#include "common/Numbers.h"
 #include "platform/MainWindow.h"
 #include "skin/Sliders.h"
 #include "skin/Snap.h"
@@ -95,10 +96,10 @@ void WindowInput::Form_MouseDown(MouseButton button, QPoint pos) {
         return;
     }
     if (button != MouseButton::Left || s_.DragFlag) return;
-    IX = s_.TwipX * pos.x();
-    IY = s_.TwipY * pos.y();
-    FX = w->Position().x() * s_.TwipX;
-    FY = w->Position().y() * s_.TwipY;
+    IX = int64_t(s_.TwipX) * pos.x();
+    IY = int64_t(s_.TwipY) * pos.y();
+    FX = int64_t(w->Position().x()) * s_.TwipX;
+    FY = int64_t(w->Position().y()) * s_.TwipY;
     s_.DragFlag = -1;
 }
 
@@ -111,10 +112,9 @@ void WindowInput::Form_MouseMove(bool leftHeld, QPoint pos) {
     if (!w || !leftHeld) return;
     const int64_t left = int64_t(s_.TwipX) * pos.x() - IX + FX;
     const int64_t top = int64_t(s_.TwipY) * pos.y() - IY + FY;
-    w->MoveTo(QPoint(static_cast<int>(std::lround(double(left) / s_.TwipX)),
-                     static_cast<int>(std::lround(double(top) / s_.TwipY))));
-    FX = static_cast<int32_t>(left);
-    FY = static_cast<int32_t>(top);
+    w->MoveTo(QPoint(TwipsToPixels(left, s_.TwipX), TwipsToPixels(top, s_.TwipY)));
+    FX = left;
+    FY = top;
 }
 
 void WindowInput::Form_MouseUp(MouseButton button) {
@@ -127,12 +127,12 @@ void WindowInput::Snap() {
     MainWindow* w = window_;
     if (!w) return;
     const int tx = s_.TwipX, ty = s_.TwipY;
-    const QPoint topLeft(w->Position().x() * tx, w->Position().y() * ty);
-    const QSize size(s_.surface.windowPixels.width() * tx, s_.surface.windowPixels.height() * ty);
-    const QPoint snapped = velto::Snap(topLeft, size, WorkAreaInTwips(w->WorkArea(), tx, ty));
+    const TwipPoint topLeft{int64_t(w->Position().x()) * tx, int64_t(w->Position().y()) * ty};
+    const TwipExtent size{int64_t(s_.surface.windowPixels.width()) * tx,
+                          int64_t(s_.surface.windowPixels.height()) * ty};
+    const TwipPoint snapped = velto::Snap(topLeft, size, WorkAreaInTwips(w->WorkArea(), tx, ty));
     if (snapped == topLeft) return;
-    w->MoveTo(QPoint(static_cast<int>(std::lround(double(snapped.x()) / tx)),
-                     static_cast<int>(std::lround(double(snapped.y()) / ty))));
+    w->MoveTo(QPoint(TwipsToPixels(snapped.x, tx), TwipsToPixels(snapped.y, ty)));
 }
 
 int WindowInput::Form_KeyPress(int keyAscii) {
@@ -237,12 +237,14 @@ void WindowInput::iSlider_MouseMove(int index, QPoint pos, bool leftHeld) {
     const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(index)];
     double v = 0;
     if (t.h != 0) {
-        const int p = std::clamp(pos.y() - IY + FY, int(t.y), int(t.y) + t.h);
+        const auto p =
+            static_cast<int>(std::clamp<int64_t>(pos.y() - IY + FY, t.y, int64_t(t.y) + t.h));
         FY = p;
         v = 1.0 - double(p - t.y) / t.h;
     } else {
         if (t.w == 0) return;
-        const int p = std::clamp(pos.x() - IX + FX, int(t.x), int(t.x) + t.w);
+        const auto p =
+            static_cast<int>(std::clamp<int64_t>(pos.x() - IX + FX, t.x, int64_t(t.x) + t.w));
         FX = p;
         v = double(p - t.x) / t.w;
     }

@@ -59,8 +59,8 @@ public:
     int16_t LastIndex = 0; // button under the mouse, 0 for none
     int16_t Pressed = 0;   // button held by the left mouse button, 0 for none
     int16_t InFlag = 0;    // nonzero: typed characters reach no button
-    // Drag state in twips: 32 bits, since 16 bits wrap on wide desktops.
-    int32_t IX = 0, IY = 0, FX = 0, FY = 0;
+    // Drag state in twips: 64 bits, since a window far off screen overflows 32.
+    int64_t IX = 0, IY = 0, FX = 0, FY = 0;
     int16_t TX = 0, TY = 0; // twips per pixel at a slider press
     float NewP = 0;         // the last slider fraction
 

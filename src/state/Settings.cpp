@@ -3,6 +3,8 @@
 #include "common/Numbers.h"
 #include "platform/SettingsStore.h"
 
+#include <algorithm>
+
 namespace velto {
 
 namespace {
@@ -57,6 +59,7 @@ void Settings::Read(SettingsStore& s, int32_t currentX, int32_t currentY) {
     hasY = !yText.isNull();
     X = hasX ? TextToInt32(xText, currentX) : currentX;
     Y = hasY ? TextToInt32(yText, currentY) : currentY;
+    Volume = std::clamp<int16_t>(getInt(s, QStringLiteral("Volume"), 100), 0, 100);
 }
 
 void Settings::ReadLastTrack(SettingsStore& s) {
@@ -98,8 +101,13 @@ void Settings::Write(SettingsStore& s) const {
     }
     put(s, QStringLiteral("LastCover"), LastCover);
     put(s, QStringLiteral("LastTrack"), BlankPrefixed(LastTrack));
+    put(s, QStringLiteral("Volume"), Plain(Volume));
 }
 
-void Settings::SavePath(SettingsStore& s) const { put(s, QStringLiteral("Path"), Path); }
+void Settings::SavePath(SettingsStore& s) const {
+    put(s, QStringLiteral("Path"), Path);
+    // A failed write stays pending: the exit's sync tries it again and reports it.
+    s.Sync();
+}
 
 } // namespace velto

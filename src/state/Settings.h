@@ -45,16 +45,19 @@ struct Settings {
     bool hasY = false;
     int16_t LastTrack = 0;
     QString LastCover;
+    // The output level in whole percent, kept between runs (mute is not).
+    int16_t Volume = 100;
 
-    // Reads every key from Path to UseTagCover, then X and Y, in that order.
+    // Reads every key from Path to UseTagCover, then X, Y and Volume, in that order.
     // `currentX`/`currentY` are the defaults for X and Y.
     void Read(SettingsStore& store, int32_t currentX, int32_t currentY);
     // Reads LastTrack / LastCover (later in start-up).
     void ReadLastTrack(SettingsStore& store);
     void ReadLastCover(SettingsStore& store);
-    // Writes every key of the exit list, in its order and forms.
+    // Saves every key of the exit list, in its order and forms, then Volume;
+    // the caller syncs the store once after.
     void Write(SettingsStore& store) const;
-    // Stores Path at once (the file dialogs do this).
+    // Stores Path at once, synced (the file dialogs do this).
     void SavePath(SettingsStore& store) const;
 };
 

@@ -1,13 +1,16 @@
 #include "ui/QtDialogs.h"
 
 #include "common/PathNames.h"
+#include "ui/QuitSignals.h"
 
+#include <QDebug>
 #include <QFileDialog>
 #include <QMessageBox>
 
 namespace velto {
 
 std::optional<FileDialogResult> QtDialogs::ShowFileDialog(const FileDialogRequest& request) {
+    if (QuitSignals::Quitting()) return std::nullopt; // as if cancelled
     QFileDialog dialog(parent_, request.title, request.initialFolder);
     const QStringList filters = QtNameFilters(request.filter);
     dialog.setNameFilters(filters);
@@ -37,12 +40,17 @@ void QtDialogs::Message(const QString& text) {
     // Messages break their lines with CR, alone or before LF.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    // Also on the error output: read there when the program ends on a signal,
+    // when no box shows.
+    qInfo().noquote() << QStringLiteral("Velto:") << shown;
+    if (QuitSignals::Quitting()) return;
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Velto"), shown, QMessageBox::Ok, parent_);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
 std::optional<QString> QtDialogs::BrowseFolder(const QString& title, const QString& initialFolder) {
+    if (QuitSignals::Quitting()) return std::nullopt;
     const QString folder = QFileDialog::getExistingDirectory(parent_, title, initialFolder);
     if (folder.isEmpty()) return std::nullopt;
     return folder;

@@ -35,4 +35,6 @@ TEST(CommandLine, HelpAndVersionUnlessAFileHasThatName) {
     EXPECT_EQ(cl.action, CommandLine::Action::Items);
     EXPECT_EQ(cl.items, QStringList({"--help"}));
     EXPECT_TRUE(CommandLine::Usage().contains("velto"));
+    for (const char* variable : {"VELTO_HOME", "VELTO_AUDIO_SINK", "VELTO_VIDEO_SINK"})
+        EXPECT_TRUE(CommandLine::Usage().contains(variable)) << variable;
 }

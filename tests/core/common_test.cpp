@@ -85,6 +85,11 @@ TEST(Numbers, LeadingNumberRoundingHalfToEvenAndWrittenForms) {
     EXPECT_EQ(TextToInt16("-32769", 7), 7);
     EXPECT_EQ(TextToInt32("40000"), 40000);
     EXPECT_EQ(TextToInt32("1e12", -5), -5);
+    EXPECT_EQ(PixelsToTwips(143165576, 15), 2147483640);
+    EXPECT_FALSE(PixelsToTwips(143165577, 15).has_value()); // 2147483655
+    EXPECT_FALSE(PixelsToTwips(int64_t(1) << 50, 15).has_value());
+    EXPECT_EQ(TwipsToPixels(-2147483648LL, 15), -143165577);
+    EXPECT_EQ(TwipsToPixels(int64_t(1) << 40, 1), 2147483647); // held within int
     EXPECT_EQ(BlankPrefixed(1), " 1");
     EXPECT_EQ(BlankPrefixed(-1), "-1");
     EXPECT_EQ(Plain(0), "0");

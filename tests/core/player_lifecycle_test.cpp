@@ -1,6 +1,9 @@
 #include "fakes/PlayerFixture.h"
 
+#include <QFile>
+
 #include <algorithm>
+#include <sys/stat.h>
 
 using namespace velto;
 using velto::test::PlayerFixture;
@@ -43,6 +46,25 @@ TEST_F(StartUp, MovesTheWindowToTheStoredTwipsAndSavesWideDesktopsWhole) {
     player->Form_Unload();
     EXPECT_EQ(store.Value("X"), "45000");
     EXPECT_EQ(store.Value("Y"), "300");
+
+    // Edges whose pixels would not fit 32 bits of twips again are not used,
+    // and the position saved at exit is computed without overflow.
+    store.Set("X", "-2147483648");
+    store.Set("Y", "-2147483648");
+    window.pos = QPoint(100, 80);
+    window.moves = 0;
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_EQ(window.moves, 0);
+    player->Form_Unload();
+    EXPECT_EQ(store.Value("X"), "1500");
+    EXPECT_EQ(store.Value("Y"), "1200");
+    store.Set("X", "-2147483640"); // -143165576 px: its twips fit
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_EQ(window.pos.x(), -143165576);
+    player->Form_Unload();
+    EXPECT_EQ(store.Value("X"), "-2147483640");
 }
 
 TEST_F(StartUp, StartMinHidesOnlyWhereATrayCanBringTheWindowBack) {
@@ -82,6 +104,76 @@ TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {
                             [](const auto& w) { return w.first == "LastTrack"; }),
               1);
     EXPECT_FALSE(player->Timer1.isActive());
+}
+
+TEST_F(StartUp, TheSettingsFileIsWrittenOnceAfterEveryKeyAndAFailureIsReportedLast) {
+    player->Form_Load({});
+    dialogs.messages.clear();
+    player->Form_Unload();
+    EXPECT_EQ(store.syncs, 1);
+    EXPECT_EQ(store.writesAtSync, store.writes.size());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+
+    // The playlist cannot be written either (its folder is a file): its
+    // message first, then the settings' one, once.
+    store.failSync = true;
+    test::TempDir home;
+    const Folders broken{programDir.path(), home.write("file", "x") + "/user"};
+    player.reset();
+    player = std::make_unique<Player>(Ports{store, dialogs, clock, shell, broken, media, &window});
+    player->Form_Load({});
+    dialogs.messages.clear();
+    player->Form_Unload();
+    player->Form_Unload();
+    EXPECT_EQ(dialogs.messages, QStringList({"Unable to write Playlist! Is the file read-only?",
+                                             "Unable to write settings!"}));
+}
+
+TEST_F(StartUp, TheVolumeIsKeptBetweenRunsButTheMuteIsNot) {
+    store.Set("Volume", "40");
+    player->Form_Load({});
+    EXPECT_NEAR(player->GetVol(), 0.40, 1e-4);
+    EXPECT_NEAR(media[0].volume, 0.40, 1e-4);
+    player->SetVol(0.7f);
+    player->Form_Unload();
+    EXPECT_EQ(store.writes.back(), std::make_pair(QString("Volume"), QString("70")));
+
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_NEAR(player->GetVol(), 0.70, 1e-4);
+    player->MuteToggle();
+    player->Form_Unload();
+    EXPECT_EQ(store.Value("Volume"), "70");
+    store.Set("Volume", "250"); // a hand-edited level beyond full is full
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_FLOAT_EQ(player->GetVol(), 1.0f);
+}
+
+TEST_F(StartUp, FilesThatAreNoRegularFilesAreTakenAsMissing) {
+    const auto fifo = [](const QString& path) {
+        return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+    };
+    ASSERT_TRUE(fifo(userDir.file("playlist.m3u")));
+    ASSERT_TRUE(fifo(programDir.file("pipe.skin")));
+    store.Set("Skin", programDir.file("pipe.skin"));
+    store.Set("StartMd", " 1");
+    store.Set("LastTrack", " 3");
+    player->Form_Load({});
+    EXPECT_EQ(dialogs.messages.value(0), "Previously selected skin not found (" +
+                                             programDir.file("pipe.skin") + ")! Using default");
+    EXPECT_EQ(player->playlist.Count(), 0);
+    EXPECT_EQ(player->TNum, 1); // LastTrack is read only with the playlist
+
+    // On the command line: a FIFO and an endless device read as nothing.
+    ASSERT_TRUE(fifo(userDir.file("x.m3u")));
+    ASSERT_TRUE(QFile::link("/dev/zero", userDir.file("zero.m3u")));
+    ASSERT_TRUE(QFile::link("/dev/urandom", userDir.file("noise.pls")));
+    for (const char* name : {"x.m3u", "zero.m3u", "noise.pls"}) {
+        MakePlayer();
+        player->Form_Load({userDir.file(name)});
+        EXPECT_EQ(player->playlist.Count(), 0) << name;
+    }
 }
 
 TEST_F(StartUp, MixerStartsTheFirstFoundElseSaysSo) {

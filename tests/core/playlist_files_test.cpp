@@ -1,7 +1,12 @@
+#include "common/TextFiles.h"
 #include "playlist/PlaylistFiles.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace velto;
 using velto::test::TempDir;
@@ -78,4 +83,36 @@ TEST(M3uWriting, RelativeOnlyBelowTheListsOwnFolderAndUnplayableEntriesLeftOut) 
     EXPECT_EQ(M3uText(model, "/home/ann/Lists/x.m3u"),
               "Music/a.mp3\r\n/home/ann/lists/b.mp3\r\nhttp://radio.example.net/live\r\n"
               "C:\\Music\\e.mp3\r\nf.mp3\r\n/home/ann/ListsX/g.mp3\r\n");
+}
+
+TEST(M3uWriting, NamesStartingWithAHashOrABlankComeBackAsTheSameFiles) {
+    TempDir dir;
+    PlaylistModel model;
+    model.Append({{"hit", dir.write("#1 Hit.mp3", "x")},
+                  {"lead", dir.write(" lead.mp3", "x")},
+                  {"deep", dir.write("sub/#2.mp3", "x")}});
+    const QString list = dir.file("list.m3u");
+    EXPECT_EQ(M3uText(model, list), "./#1 Hit.mp3\r\n./ lead.mp3\r\nsub/#2.mp3\r\n");
+    dir.write("list.m3u", M3uText(model, list));
+    const auto back = ReadPlaylistFile(list, 10);
+    ASSERT_EQ(back.size(), 3);
+    EXPECT_EQ(back[0].path, dir.file("#1 Hit.mp3"));
+    EXPECT_EQ(back[0].name, "#1 Hit");
+    EXPECT_EQ(back[1].path, dir.file(" lead.mp3"));
+    EXPECT_EQ(back[2].path, dir.file("sub/#2.mp3"));
+}
+
+TEST(PlaylistFileReading, OnlyRegularFilesAreRead) {
+    TempDir dir;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.file("pipe.m3u")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", dir.file("zero.m3u")));
+    ASSERT_TRUE(QFile::link("/dev/urandom", dir.file("noise.pls")));
+    ASSERT_TRUE(QDir().mkpath(dir.file("folder.m3u")));
+    for (const char* name : {"pipe.m3u", "zero.m3u", "noise.pls", "folder.m3u"}) {
+        EXPECT_TRUE(ReadPlaylistFile(dir.file(name), 10).empty()) << name;
+        EXPECT_FALSE(ReadTextLines(dir.file(name)).has_value()) << name;
+    }
+    // A link to a regular file is read through.
+    ASSERT_TRUE(QFile::link(dir.write("real.m3u", "a.mp3\n"), dir.file("link.m3u")));
+    EXPECT_EQ(ReadPlaylistFile(dir.file("link.m3u"), 10).size(), 1);
 }

@@ -3,7 +3,12 @@
 #include "state/Settings.h"
 #include "support/TestFiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace velto;
 using velto::test::FakeSettingsStore;
@@ -18,11 +23,12 @@ TEST(Settings, FirstStartGivesTheDefaultsInTheTableOrder) {
     EXPECT_TRUE(s.Skin.isEmpty());
     EXPECT_EQ(s.X, 1500);
     EXPECT_EQ(s.Y, 1200);
+    EXPECT_EQ(s.Volume, 100);
     EXPECT_EQ(store.readKeys,
               QString("Path WinOnTop WinSnap WinSavePos Auto Snooze SnoozeMode SnoozeTime "
                       "SnoozeHide ExitMode StartMd StartMin StartMute StartPlaylist Skin SkinPath "
                       "SkinImport TimeFmt VisPLPath ClearPLFirst AutoPlay ValidExt PBOverlap "
-                      "ScrollName UseTagCover X Y")
+                      "ScrollName UseTagCover X Y Volume")
                   .split(' '));
 }
 
@@ -58,13 +64,15 @@ TEST(Settings, WritesEveryKeyInOrderWithItsForm) {
     EXPECT_EQ(keys, QString("Skin SkinPath SkinImport WinOnTop WinSnap WinSavePos Auto Snooze "
                             "SnoozeMode SnoozeTime SnoozeHide ExitMode StartMd StartMin StartMute "
                             "StartPlaylist TimeFmt VisPLPath ClearPlFirst AutoPlay ValidExt "
-                            "PBOverlap ScrollName UseTagCover LastCover LastTrack")
+                            "PBOverlap ScrollName UseTagCover LastCover LastTrack Volume")
                         .split(' '));
     EXPECT_EQ(store.Value("WinOnTop"), " 0");
     EXPECT_EQ(store.Value("ClearPLFirst"), "1");
     EXPECT_EQ(store.Value("PBOverlap"), "300");
     EXPECT_EQ(store.Value("SnoozeTime"), "23:59");
     EXPECT_EQ(store.Value("LastTrack"), " 4");
+    EXPECT_EQ(store.Value("Volume"), "100");
+    EXPECT_EQ(store.syncs, 0); // the caller writes the file once, after every key
 }
 
 TEST(Settings, PositionWrittenOnlyWithWinSavePosAndKeptOtherwise) {
@@ -94,6 +102,7 @@ TEST(IniSettingsStore, PersistsInAnIniSectionAndMatchesKeysWithoutCase) {
     store.SaveSetting(kPrg, kSect, "ClearPlFirst", "0");
     store.SaveSetting(kPrg, kSect, "WinOnTop", " 0");
     store.SaveSetting(kPrg, kSect, "Path", "/music/a, b");
+    ASSERT_TRUE(store.Sync());
 
     IniSettingsStore reopened(dir.path());
     EXPECT_EQ(reopened.GetSetting(kPrg, kSect, "clearplfirst", "x"), "0");
@@ -103,4 +112,35 @@ TEST(IniSettingsStore, PersistsInAnIniSectionAndMatchesKeysWithoutCase) {
     EXPECT_TRUE(text.startsWith("[config]"));
     EXPECT_TRUE(text.contains("ClearPLFirst=0"));
     EXPECT_FALSE(text.contains("ClearPlFirst"));
+}
+
+TEST(IniSettingsStore, WritesTheFileOnlyOnSyncAndReadsAHandWrittenListWhole) {
+    test::TempDir dir;
+    dir.write("morvanix.ini", "[config]\nValidExt=mp3,wav\nOther=kept\n");
+    IniSettingsStore store(dir.path());
+    EXPECT_EQ(store.GetSetting(kPrg, kSect, "validext", "x"), "mp3,wav");
+    store.SaveSetting(kPrg, kSect, "Skin", "/skins/a.skin");
+    store.SaveSetting(kPrg, kSect, "ValidExt", store.GetSetting(kPrg, kSect, "ValidExt", ""));
+    EXPECT_EQ(store.GetSetting(kPrg, kSect, "skin", ""), "/skins/a.skin"); // before any sync
+    EXPECT_FALSE(dir.read("morvanix.ini").contains("Skin")); // nothing written per key
+    ASSERT_TRUE(store.Sync());
+    EXPECT_TRUE(dir.read("morvanix.ini").contains("Skin=/skins/a.skin"));
+    EXPECT_TRUE(dir.read("morvanix.ini").contains("Other=kept"));
+    EXPECT_EQ(IniSettingsStore(dir.path()).GetSetting(kPrg, kSect, "ValidExt", ""), "mp3,wav");
+}
+
+TEST(IniSettingsStore, AStoreThatIsNoRegularFileReadsEmptyAndFailsToWrite) {
+    test::TempDir fifoHome;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifoHome.file("morvanix.ini")).constData(), 0600), 0);
+    test::TempDir folderHome;
+    ASSERT_TRUE(QDir().mkpath(folderHome.file("morvanix.ini")));
+    test::TempDir fileHome;
+    const QString underAFile = fileHome.write("file", "x") + "/home";
+    for (const QString& home : {fifoHome.path(), folderHome.path(), underAFile}) {
+        IniSettingsStore store(home);
+        EXPECT_EQ(store.GetSetting(kPrg, kSect, "Skin", "none"), "none") << home.toStdString();
+        store.SaveSetting(kPrg, kSect, "Skin", "/skins/a.skin");
+        EXPECT_FALSE(store.Sync()) << home.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo(fifoHome.file("morvanix.ini")).isFile());
 }

@@ -146,6 +146,21 @@ TEST_F(WindowInputTest, DraggingMovesByTheMousesTravelAndTheReleaseSnapsWhenAske
     EXPECT_EQ(releaseAt({1713, 943}), QPoint(1720, 949)); // right flush, bottom 15 twips up
 }
 
+TEST_F(WindowInputTest, AWindowFarOffScreenDragsAndSnapsWithoutOverflow) {
+    // 200,000,000 px are 3e9 twips: beyond 32 bits.
+    window.pos = QPoint(200'000'000, 40);
+    in().Form_MouseDown(MouseButton::Left, {10, 10});
+    in().Form_MouseMove(true, {25, 5});
+    EXPECT_EQ(window.pos, QPoint(200'000'015, 35));
+    in().Form_MouseUp(MouseButton::Left);
+
+    player->settings.WinSnap = 1;
+    window.pos = QPoint(-200'000'000, 10); // 150 twips below the top: snaps up
+    in().Form_MouseDown(MouseButton::Left, {5, 5});
+    in().Form_MouseUp(MouseButton::Left);
+    EXPECT_EQ(window.pos, QPoint(-200'000'000, 0));
+}
+
 TEST_F(WindowInputTest, ASliderKnobStopsAtEitherEndAndTheVolumeFollowsEveryStep) {
     DefineSlider(2, 100, 50, 80, 0);
     player->SetSlider(2, 0.5);

@@ -23,12 +23,21 @@ public:
                        const QString& fallback) override;
     void SaveSetting(const QString& app, const QString& section, const QString& key,
                      const QString& text) override;
+    // Records the sync; fails when told to (the values stay in memory all the same).
+    bool Sync() override {
+        ++syncs;
+        writesAtSync = writes.size();
+        return !failSync;
+    }
 
     // The stored value under any spelling of key, or a null string.
     QString Value(const QString& key) const;
     void Set(const QString& key, const QString& text) { values_[key] = text; }
     std::vector<std::pair<QString, QString>> writes; // key as written, text
     QStringList readKeys;                            // keys in the order they were read
+    int syncs = 0;
+    size_t writesAtSync = 0; // writes made before the last sync
+    bool failSync = false;
 
 private:
     QString findKey(const QString& key) const;
