@@ -76,6 +76,15 @@ void frmDromel::SetStaysOnTop(bool on) {
 
 void frmDromel::RequestQuit() { QApplication::quit(); }
 
+void frmDromel::BringToFront() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
 QRect frmDromel::WorkArea() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->availableGeometry() : QRect();
