@@ -3,6 +3,8 @@
 #include "app/CommandLine.h"
 #include "app/Player.h"
 #include "common/PathNames.h"
+#include "desktop/Desktop.h"
+#include "desktop/SingleInstance.h"
 #include "platform/Clock.h"
 #include "platform/GstMediaElement.h"
 #include "platform/IniSettingsStore.h"
@@ -74,16 +76,20 @@ int main(int argc, char** argv) {
         QApplication::quit();
     });
 
+    const velto::Folders folders =
+        velto::Folders::FromEnvironment(QApplication::applicationDirPath());
+    velto::SingleInstance instance(folders.user);
+    if (const std::optional<int> handed = instance.HandOverOrListen(cl.items)) return *handed;
+
     velto::IniSettingsStore store;
     velto::frmDromel window;
     velto::QtDialogs dialogs(&window);
     velto::SystemClock clock;
     velto::SystemShell shell;
     velto::GstMediaElementFactory media;
-    velto::Player player(velto::Ports{
-        store, dialogs, clock, shell,
-        velto::Folders::FromEnvironment(QApplication::applicationDirPath()), media, &window});
+    velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window});
     window.AttachPlayer(&player);
+    velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);
     const int rc = QApplication::exec();
