@@ -4,15 +4,10 @@
 // reach it on the private session bus that ctest starts (dbus-run-session).
 #include "gst/GstTestMedia.h"
 
-#include <QDeadlineTimer>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
-#include <QStringList>
 #include <QTemporaryDir>
-#include <QThread>
 
-#include <functional>
 #include <ostream>
 
 // Failures show playerctl's answers as text.
@@ -20,10 +15,10 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace velto::test {
 
-// Holds `done` within `limitMs`, asking every 100 ms (each question may start
-// a client process).
-inline bool Eventually(const std::function<bool()>& done, int limitMs = 20000) {
-    QDeadlineTimer deadline(limitMs);
+// Holds `done` within 20 s, asking every 100 ms (each question may start a
+// client process).
+inline bool Eventually(const std::function<bool()>& done) {
+    QDeadlineTimer deadline(20000);
     while (!done()) {
         if (deadline.hasExpired()) return false;
         QThread::msleep(100);
@@ -31,64 +26,57 @@ inline bool Eventually(const std::function<bool()>& done, int limitMs = 20000) {
     return true;
 }
 
-// The runtime folder all runs of this test program share, as one user's
-// programs share $XDG_RUNTIME_DIR.
+// Shared by all runs, as one user's programs share $XDG_RUNTIME_DIR.
 inline QString RuntimeFolder() {
     static QTemporaryDir dir;
     return dir.path();
 }
 
-// playerctl's answer, without the line end; empty when it failed.
-inline QString Ctl(const QStringList& args, const QString& player = QStringLiteral("velto")) {
+// playerctl's answer without the line end; empty when it failed.
+inline QString Ctl(const QStringList& args, const QString& player = "velto") {
     QProcess p;
-    p.start(QStringLiteral("playerctl"), QStringList{QStringLiteral("-p"), player} + args);
+    p.start("playerctl", QStringList{"-p", player} + args);
     if (!p.waitForFinished(5000) || p.exitCode() != 0) return {};
     return QString::fromUtf8(p.readAllStandardOutput()).trimmed();
 }
 
-inline QProcessEnvironment ProgramEnvironment(const QString& home) {
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("VELTO_HOME"), home);
-    env.insert(QStringLiteral("XDG_RUNTIME_DIR"), RuntimeFolder());
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("VELTO_AUDIO_SINK"), QStringLiteral("fakesink sync=true"));
-    env.insert(QStringLiteral("VELTO_VIDEO_SINK"), QStringLiteral("fakesink"));
-    return env;
-}
-
-// One start of build/velto; a run still going at the end is ended by SIGTERM.
+// One start of build/velto; one still running at the end gets SIGTERM.
 class ProgramRun {
 public:
     ProgramRun(const QString& home, const QStringList& args, const QString& workDir = {}) {
         // The shipped skin, so that a first start shows no message.
-        QFile ini(home + QStringLiteral("/morvanix.ini"));
+        QFile ini(home + "/morvanix.ini");
         if (!ini.exists() && ini.open(QIODevice::WriteOnly))
-            ini.write("[config]\nSkin=" + QFileInfo(QStringLiteral(VELTO_PROGRAM)).path().toUtf8() +
+            ini.write("[config]\nSkin=" + QFileInfo(VELTO_PROGRAM).path().toUtf8() +
                       "/default.skin\n");
-        process.setProcessEnvironment(ProgramEnvironment(home));
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("VELTO_HOME", home);
+        env.insert("XDG_RUNTIME_DIR", RuntimeFolder());
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        env.insert("VELTO_AUDIO_SINK", "fakesink sync=true");
+        env.insert("VELTO_VIDEO_SINK", "fakesink");
+        process.setProcessEnvironment(env);
         process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        if (!workDir.isEmpty()) process.setWorkingDirectory(workDir);
-        process.start(QStringLiteral(VELTO_PROGRAM), args);
+        process.setWorkingDirectory(workDir);
+        process.start(VELTO_PROGRAM, args);
     }
     ~ProgramRun() { Terminate(); }
-    ProgramRun(const ProgramRun&) = delete;
-    ProgramRun& operator=(const ProgramRun&) = delete;
 
     bool Running() const { return process.state() != QProcess::NotRunning; }
-    // Ends the run the normal way (it writes playlist.m3u); true when it ended.
+    // Ends the run the normal way (it writes playlist.m3u); true when it
+    // ended so, with status 0.
     bool Terminate() {
-        if (!Running()) return true;
-        process.terminate();
-        if (process.waitForFinished(20000)) return true;
+        if (Running()) process.terminate();
+        if (process.waitForFinished(20000) || !Running())
+            return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
         process.kill();
-        process.waitForFinished(5000);
+        process.waitForFinished();
         return false;
     }
-    // The exit status once ended within `limitMs`; -1 otherwise.
-    int ExitCode(int limitMs = 20000) {
-        if (!process.waitForFinished(limitMs) || process.exitStatus() != QProcess::NormalExit)
-            return -1;
-        return process.exitCode();
+    // The exit status once it ended by itself within 20 s; -1 otherwise.
+    int ExitCode() {
+        const bool ended = process.waitForFinished(20000);
+        return ended && process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
     }
 
     QProcess process;
@@ -97,12 +85,10 @@ public:
 // Tones of the given lengths in `folder`, named a.wav, b.wav, ...; the paths.
 inline QStringList WriteTones(const QString& folder, std::initializer_list<int> lengthsMs) {
     QStringList paths;
-    char name = 'a';
     for (int ms : lengthsMs) {
-        const QString path = folder + QStringLiteral("/") + QChar(name++) + QStringLiteral(".wav");
-        QFile f(path);
+        paths << folder + "/" + QChar(char16_t(u'a' + paths.size())) + ".wav";
+        QFile f(paths.last());
         if (f.open(QIODevice::WriteOnly)) f.write(WavTone(ms, 8000));
-        paths << path;
     }
     return paths;
 }

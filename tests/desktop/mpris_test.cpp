@@ -20,7 +20,7 @@ TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
 
     // Status changes arrive as signals at a client that follows them.
     QProcess follower;
-    follower.start(QStringLiteral("playerctl"),
+    follower.start("playerctl",
                    {"-p", "velto", "--follow", "metadata", "--format", "{{status}} {{title}}"});
     const auto followed = [&](const QString& line) {
         return Eventually([&] {
@@ -36,7 +36,6 @@ TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
 
     Ctl({"pause"});
     EXPECT_TRUE(followed("Paused a"));
-    EXPECT_EQ(Ctl({"status"}), "Paused");
     // A jump while paused stays paused there.
     Ctl({"position", "20"});
     EXPECT_TRUE(Eventually([] { return std::abs(Seconds(Ctl({"position"})) - 20) < 0.2; }));
@@ -72,6 +71,7 @@ TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
     EXPECT_EQ(Seconds(Ctl({"position"})), 0);
     follower.kill();
     follower.waitForFinished();
+    EXPECT_TRUE(velto.Terminate());
 }
 
 } // namespace

@@ -61,8 +61,8 @@ TEST(OnePlayer, SocketOfAKilledPlayerIsTakenOverAndOtherFoldersHaveTheirOwn) {
     ProgramRun other(otherHome.path(), {tones[0]});
     const QString name = "velto.instance" + QString::number(other.process.processId());
     EXPECT_TRUE(Eventually([&] { return Ctl({"metadata", "xesam:title"}, name) == "a"; }));
-    EXPECT_TRUE(next.Running());
-    EXPECT_TRUE(other.Running());
+    EXPECT_TRUE(next.Terminate());
+    EXPECT_TRUE(other.Terminate());
 }
 
 } // namespace
