@@ -2,6 +2,9 @@
 // normal path on window close, SIGTERM or SIGINT.
 #include "app/CommandLine.h"
 #include "app/Player.h"
+#include "common/PathNames.h"
+#include "desktop/Desktop.h"
+#include "desktop/SingleInstance.h"
 #include "platform/Clock.h"
 #include "platform/GstMediaElement.h"
 #include "platform/IniSettingsStore.h"
@@ -49,16 +52,20 @@ int main(int argc, char** argv) {
 
     velto::QuitSignals quitSignals;
 
+    const velto::Folders folders =
+        velto::Folders::FromEnvironment(QApplication::applicationDirPath());
+    velto::SingleInstance instance(folders.user);
+    if (const std::optional<int> handed = instance.HandOverOrListen(cl.items)) return *handed;
+
     velto::IniSettingsStore store;
     velto::frmDromel window;
     velto::QtDialogs dialogs(&window);
     velto::SystemClock clock;
     velto::SystemShell shell;
     velto::GstMediaElementFactory media;
-    velto::Player player(velto::Ports{
-        store, dialogs, clock, shell,
-        velto::Folders::FromEnvironment(QApplication::applicationDirPath()), media, &window});
+    velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window});
     window.AttachPlayer(&player);
+    velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);
     // A signal during start-up ends the program before its loop runs.

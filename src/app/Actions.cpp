@@ -36,6 +36,10 @@ void Player::HideMain() {
         window_->ShowMinimized();
 }
 
+void Player::Raise() {
+    if (window_) window_->BringToFront();
+}
+
 void Player::DoIt(int16_t Index) {
     switch (static_cast<Action>(Index)) {
     case Action::Quit: Quit(); break;

@@ -72,6 +72,8 @@ public:
     void Repaint() override;
     // Hides the window where a tray icon can bring it back, else minimises it.
     void HideMain();
+    // Shows the window restored and in front.
+    void Raise();
     void ShowInfo();
     void AlbumToggle();
     void AddDropped(const QStringList& paths);
@@ -123,6 +125,10 @@ public:
 
     // --- playlist -----------------------------------------------------------------
     void PlAdd();
+    // Adds each item (file, folder, playlist, URL) at the end of the playlist,
+    // as the command line does, and plays the first entry they added; nothing
+    // starts when none was added.
+    void AddItemsAndPlay(const QStringList& items);
     void PlRead(const QString& file);
     // False (after telling the user) when the file could not be written.
     bool WritePL(const QString& file);

@@ -85,14 +85,7 @@ void Player::Form_Load(const QStringList& args) {
 void Player::RunCommandLineOrRestore(const QStringList& args) {
     const CommandLine cl = CommandLine::Parse(args, CommandLine::OnDisk);
     if (!cl.items.isEmpty()) {
-        for (const QString& item : cl.items) {
-            AddPath = item;
-            AddName = QStringLiteral("Commandline");
-            AddTitle = NiceName(AddPath);
-            PlAdd();
-        }
-        TNum = 1;
-        PlayIt();
+        AddItemsAndPlay(cl.items);
         return;
     }
     if (settings.StartMd != 1) return;
@@ -105,6 +98,19 @@ void Player::RunCommandLineOrRestore(const QStringList& args) {
     }
     settings.ReadLastCover(store);
     if (!settings.LastCover.isEmpty()) LoadCover(settings.LastCover);
+}
+
+void Player::AddItemsAndPlay(const QStringList& items) {
+    const int before = playlist.Count();
+    for (const QString& item : items) {
+        AddPath = item;
+        AddName = QStringLiteral("Commandline");
+        AddTitle = NiceName(AddPath);
+        PlAdd();
+    }
+    if (playlist.Count() == before) return;
+    TNum = ToInt16(before + 1).value_or(INT16_MAX);
+    PlayIt();
 }
 
 void Player::ShowAtStart() {

@@ -17,6 +17,9 @@ public:
     virtual void SetVisible(bool visible) = 0;
     virtual bool IsVisible() const = 0;
     virtual void ShowMinimized() = 0;
+    // Shows the window restored and in front (another start or a desktop
+    // client asked for the player).
+    virtual void BringToFront() = 0;
     // True when a tray icon could bring a hidden window back.
     virtual bool HasTray() const = 0;
     // Changes the stay-on-top flag only when it differs.

@@ -79,6 +79,15 @@ void frmDromel::SetStaysOnTop(bool on) {
 // runs the shut-down and ends the event loop.
 void frmDromel::RequestQuit() { close(); }
 
+void frmDromel::BringToFront() {
+    if (isMinimized())
+        showNormal();
+    else
+        show();
+    raise();
+    activateWindow();
+}
+
 QRect frmDromel::WorkArea() const {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     return s ? s->availableGeometry() : QRect();

@@ -27,6 +27,7 @@ public:
     void SetVisible(bool visible) override { setVisible(visible); }
     bool IsVisible() const override { return isVisible(); }
     void ShowMinimized() override { showMinimized(); }
+    void BringToFront() override;
     bool HasTray() const override { return false; }
     void SetStaysOnTop(bool on) override;
     void RequestQuit() override;

@@ -96,6 +96,10 @@ public:
         minimized = true;
         visible = true;
     }
+    void BringToFront() override {
+        minimized = false;
+        visible = true;
+    }
     bool HasTray() const override { return tray; }
     void SetStaysOnTop(bool on) override {
         onTop = on;

@@ -1,0 +1,69 @@
+// One player per user folder: later starts hand over to the running one.
+#include "desktop/ProgramRun.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace velto::test {
+namespace {
+
+QStringList PlaylistLines(const QString& home) {
+    QFile f(home + "/playlist.m3u");
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(f.readAll()).split("\r\n", Qt::SkipEmptyParts);
+}
+
+TEST(OnePlayer, SecondStartHandsItsFileToTheFirstAndEnds) {
+    QTemporaryDir home, media;
+    const QStringList tones = WriteTones(media.path(), {60000, 60000, 60000, 60000});
+    ProgramRun first(home.path(), tones.mid(0, 3));
+    ASSERT_TRUE(Eventually([] { return Ctl({"status"}) == "Playing"; }));
+
+    // A relative name, as a shell in another folder passes it.
+    ProgramRun second(home.path(), {"d.wav"}, media.path());
+    EXPECT_EQ(second.ExitCode(), 0);
+    // Appended as entry 4 (playerctl quotes object paths) and playing.
+    EXPECT_TRUE(Eventually([] {
+        return Ctl({"metadata", "mpris:trackid"}) == "'/org/velto/track/4'" &&
+               Ctl({"metadata", "xesam:url"}).endsWith("/d.wav") && Ctl({"status"}) == "Playing";
+    }));
+    // Without items it only brings the window forward.
+    ProgramRun third(home.path(), {});
+    EXPECT_EQ(third.ExitCode(), 0);
+
+    ASSERT_TRUE(first.Terminate());
+    const QStringList lines = PlaylistLines(home.path());
+    ASSERT_EQ(lines.size(), 4);
+    EXPECT_EQ(lines.last(), tones[3]);
+}
+
+TEST(OnePlayer, SocketOfAKilledPlayerIsTakenOverAndOtherFoldersHaveTheirOwn) {
+    QTemporaryDir home, otherHome, media;
+    const QStringList tones = WriteTones(media.path(), {60000, 60000, 60000});
+    {
+        ProgramRun killed(home.path(), {tones[0]});
+        ASSERT_TRUE(Eventually([] { return Ctl({"status"}) == "Playing"; }));
+        killed.process.kill();
+        killed.process.waitForFinished();
+    }
+    ASSERT_FALSE(QDir(RuntimeFolder()).entryList({"velto-*"}, QDir::System).isEmpty());
+
+    ProgramRun next(home.path(), {tones[1]});
+    EXPECT_TRUE(Eventually([] { return Ctl({"metadata", "xesam:title"}) == "b"; }));
+    // It listens in the killed one's place: a later start hands over to it.
+    ProgramRun later(home.path(), {tones[2]});
+    EXPECT_EQ(later.ExitCode(), 0);
+    EXPECT_TRUE(Eventually([] { return Ctl({"metadata", "xesam:title"}) == "c"; }));
+
+    // A player on another folder runs beside it, under its own bus name.
+    ProgramRun other(otherHome.path(), {tones[0]});
+    const QString name = "velto.instance" + QString::number(other.process.processId());
+    EXPECT_TRUE(Eventually([&] { return Ctl({"metadata", "xesam:title"}, name) == "a"; }));
+    EXPECT_TRUE(next.Terminate());
+    EXPECT_TRUE(other.Terminate());
+}
+
+} // namespace
+} // namespace velto::test
