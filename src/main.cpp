@@ -9,7 +9,9 @@
 #include "platform/Shell.h"
 #include "ui/AppIcon.h"
 #include "ui/QtDialogs.h"
+#include "ui/frmAlbum.h"
 #include "ui/frmDromel.h"
+#include "ui/frmInfo.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -82,10 +84,14 @@ int main(int argc, char** argv) {
     velto::SystemClock clock;
     velto::SystemShell shell;
     velto::GstMediaElementFactory media;
-    velto::Player player(velto::Ports{
-        store, dialogs, clock, shell,
-        velto::Folders::FromEnvironment(QApplication::applicationDirPath()), media, &window});
+    velto::frmAlbum album; // shown only when a cover needs it
+    velto::InfoWindowOpener info;
+    velto::Player player(
+        velto::Ports{store, dialogs, clock, shell,
+                     velto::Folders::FromEnvironment(QApplication::applicationDirPath()), media,
+                     &window, &album, &info});
     window.AttachPlayer(&player);
+    info.Attach(&player.InfoForm());
 
     player.Form_Load(args);
     const int rc = QApplication::exec();
