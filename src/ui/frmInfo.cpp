@@ -123,6 +123,7 @@ frmInfo::frmInfo(TrackInfoForm& form, QWidget* parent) : QWidget(parent, Qt::Win
     // The playing track's tag from the first moment, not placeholder texts.
     form_.Form_Load();
     ShowFields();
+    cmdOk->setFocus();
     Timer1.start();
 }
 
@@ -133,7 +134,7 @@ void frmInfo::Timer1_Timer() {
 void frmInfo::ShowFields() {
     const TagForm& f = form_.Fields;
     txtFileName->setText(form_.FileName);
-    txtFileName->setCursorPosition(0);
+    txtFileName->setCursorPosition(int(form_.FileName.size())); // the name, not the folder
     const std::pair<QLineEdit*, const QString*> texts[] = {
         {txtTitle, &f.Title}, {txtArtist, &f.Artist},   {txtAlbum, &f.Album},
         {txtYear, &f.Year},   {txtComment, &f.Comment}, {txtTrack, &f.Track}};
