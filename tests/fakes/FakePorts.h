@@ -3,7 +3,6 @@
 #include "platform/AlbumWindow.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
-#include "platform/InfoWindow.h"
 #include "platform/MainWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
@@ -111,24 +110,14 @@ public:
     int moves = 0, onTopCalls = 0, quitRequests = 0, surfaceChanges = 0;
 };
 
-// The Now Playing window: the picture it was given and whether it is shown.
+// The Now Playing window.
 class FakeAlbumWindow : public AlbumWindow {
 public:
-    void SetPicture(const QImage& p) override {
-        picture = p;
-        ++pictures;
-    }
+    void SetPicture(const QImage& p) override { picture = p; }
     void SetVisible(bool v) override { visible = v; }
     bool IsVisible() const override { return visible; }
     QImage picture;
-    int pictures = 0; // SetPicture calls
     bool visible = false;
-};
-
-class FakeInfoWindow : public InfoWindow {
-public:
-    void ShowInfo() override { ++shows; }
-    int shows = 0;
 };
 
 } // namespace velto::test

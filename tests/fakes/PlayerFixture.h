@@ -20,7 +20,7 @@ protected:
         player.reset();
         player = std::make_unique<Player>(Ports{store, dialogs, clock, shell,
                                                 Folders{programDir.path(), userDir.path()}, media,
-                                                shownIn ? shownIn : &window, &album, &info});
+                                                shownIn ? shownIn : &window, &album});
     }
 
     TempDir programDir;
@@ -32,7 +32,6 @@ protected:
     FakeMediaWorld media;
     FakeMainWindow window;
     FakeAlbumWindow album;
-    FakeInfoWindow info;
     std::unique_ptr<Player> player;
 };
 
