@@ -3,7 +3,7 @@
 VELTO_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgstreamer1.0-dev
   libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools
-  timgm6mb-soundfont fonts-dejavu-core"
+  timgm6mb-soundfont fonts-dejavu-core libtag1-dev"
 VELTO_TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev lame sox xvfb xauth xdotool
   imagemagick clang-format playerctl dbus"
 

@@ -12,7 +12,9 @@
 #include "ui/AppIcon.h"
 #include "ui/QtDialogs.h"
 #include "ui/QuitSignals.h"
+#include "ui/frmAlbum.h"
 #include "ui/frmDromel.h"
+#include "ui/frmInfo.h"
 
 #include <QApplication>
 
@@ -63,8 +65,12 @@ int main(int argc, char** argv) {
     velto::SystemClock clock;
     velto::SystemShell shell;
     velto::GstMediaElementFactory media;
-    velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window});
+    velto::frmAlbum album; // shown only when a cover needs it
+    velto::InfoWindowOpener info;
+    velto::Player player(
+        velto::Ports{store, dialogs, clock, shell, folders, media, &window, &album, &info});
     window.AttachPlayer(&player);
+    info.Attach(&player.InfoForm());
     velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);

@@ -2,15 +2,19 @@
 // come here, so every skin gets the same set of actions.
 #include "app/Player.h"
 #include "platform/Dialogs.h"
+#include "platform/InfoWindow.h"
 #include "platform/MainWindow.h"
 #include "platform/Shell.h"
 #include "state/Elements.h"
+#include "trackinfo/Covers.h"
 
 namespace velto {
 
 void Player::ShowPrefs() {}
-void Player::ShowInfo() {}
-void Player::AlbumToggle() {}
+void Player::ShowInfo() {
+    if (info_) info_->ShowInfo();
+}
+void Player::AlbumToggle() { covers_->AlbumToggle(); }
 
 void Player::ShowMixer() {
     for (const QString& name : {QStringLiteral("pavucontrol"), QStringLiteral("pavucontrol-qt")}) {

@@ -13,12 +13,13 @@
 #include "skin/WindowSizing.h"
 #include "trackinfo/Covers.h"
 #include "trackinfo/TrackInfo.h"
+#include "trackinfo/TrackInfoForm.h"
 
 namespace velto {
 
 Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
-      folders(std::move(ports.folders)), window_(ports.window) {
+      folders(std::move(ports.folders)), window_(ports.window), info_(ports.info) {
     PlayerState& state = *this;
     display_ = std::make_unique<Display>(state, clock, *this);
     sliders_ = std::make_unique<Sliders>(state, *this);
@@ -27,7 +28,8 @@ Player::Player(Ports ports)
         std::make_unique<SkinLoader>(state, *display_, *this, dialogs, folders, window_, Timer1);
     input = std::make_unique<WindowInput>(state, *this, window_, *sliders_, *this);
     trackInfo_ = std::make_unique<TrackInfo>(state, *display_);
-    covers_ = std::make_unique<Covers>(state, *this);
+    covers_ = std::make_unique<Covers>(state, *this, dialogs, folders, ports.album);
+    infoForm_ = std::make_unique<TrackInfoForm>(state, dialogs);
     playlistEditor_ = std::make_unique<PlaylistEditor>(state, *display_, dialogs, *covers_, *this);
     mediaDialogs_ =
         std::make_unique<MediaDialogs>(state, dialogs, store, *playlistEditor_, *display_, *this);
@@ -67,6 +69,8 @@ void Player::LoadCover(const QString& path) { covers_->LoadCover(path); }
 void Player::LoadTagCover(const QString& Path, const QString& Artist, const QString& Album) {
     covers_->LoadTagCover(Path, Artist, Album);
 }
+void Player::SelectCover() { covers_->SelectCover(); }
+const QString& Player::LastShownCover() const { return covers_->LastShown(); }
 void Player::MakeDayStr() { scheduler_->MakeDayStr(); }
 void Player::Timer2_Timer() { scheduler_->Tick(); }
 

@@ -17,10 +17,12 @@
 
 namespace velto {
 
+class AlbumWindow;
 class Clock;
 class Covers;
 class Dialogs;
 class Display;
+class InfoWindow;
 class MainWindow;
 class MediaDialogs;
 class MediaElement;
@@ -33,6 +35,7 @@ class Shell;
 class SkinLoader;
 class Sliders;
 class TrackInfo;
+class TrackInfoForm;
 class WindowInput;
 class WindowSizing;
 
@@ -46,6 +49,8 @@ struct Ports {
     Folders folders;
     MediaElementFactory& media;   // makes the two playback elements
     MainWindow* window = nullptr; // may be null in tests that need none
+    AlbumWindow* album = nullptr; // the Now Playing window; null: covers go to the skin only
+    InfoWindow* info = nullptr;   // opens the Track Info window; null: ShowInfo does nothing
 };
 
 class Player : public PlayerState, public Repainter, public Commands {
@@ -93,6 +98,10 @@ public:
     void GetMP3Info();
     void LoadCover(const QString& path);
     void LoadTagCover(const QString& Path, const QString& Artist, const QString& Album);
+    void SelectCover();
+    // The Track Info window's state and procedures; its widget shows them.
+    TrackInfoForm& InfoForm() { return *infoForm_; }
+    const QString& LastShownCover() const;
     void MakeDayStr();
 
     // --- playback -------------------------------------------------------------
@@ -170,6 +179,7 @@ private:
     QString AutoListFile() const;
 
     MainWindow* window_;
+    InfoWindow* info_;
     bool unloaded_ = false;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;
@@ -178,6 +188,7 @@ private:
     std::unique_ptr<SkinLoader> skinLoader_;
     std::unique_ptr<TrackInfo> trackInfo_;
     std::unique_ptr<Covers> covers_;
+    std::unique_ptr<TrackInfoForm> infoForm_;
     std::unique_ptr<PlaylistEditor> playlistEditor_;
     std::unique_ptr<MediaDialogs> mediaDialogs_;
     std::unique_ptr<PlaybackEngine> playback_;

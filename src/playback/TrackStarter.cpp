@@ -13,6 +13,7 @@
 #include "state/Notify.h"
 #include "state/PlayerState.h"
 #include "trackinfo/Covers.h"
+#include "trackinfo/EmbeddedPicture.h"
 #include "trackinfo/TrackInfo.h"
 
 #include <QElapsedTimer>
@@ -86,6 +87,11 @@ void TrackStarter::PlayIt() {
         e_.transport.ShowStopped();
         e_.parts.repaint.Repaint();
         return;
+    case MediaKind::Other:
+        // FLAC, Ogg and MP4 audio have no ID3v1 tag, but often a cover.
+        if (s_.settings.UseTagCover == 1 && CarriesPictureTags(s_.SongPath))
+            e_.parts.covers.LoadTagCover(PathOnly(s_.SongPath), QString(), QString());
+        break;
     default: break;
     }
 

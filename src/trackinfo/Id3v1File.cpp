@@ -1,9 +1,17 @@
 #include "trackinfo/Id3v1File.h"
 
+#include "common/PathNames.h"
 #include "trackinfo/MpegHeader.h"
 #include "trackinfo/RegularFile.h"
 
 namespace velto {
+
+bool IsMpegAudioName(const QString& path) {
+    const QString file = FileOnly(path);
+    if (!file.contains(u'.') || HasUrlScheme(path)) return false;
+    const QString ext = FileExt(file).toUpper();
+    return ext == u"MP2" || ext == u"MP3" || ext == u"MPA";
+}
 
 std::optional<TagFields> ReadId3v1(const QString& path) {
     const auto file = RegularFile::Open(path, false);

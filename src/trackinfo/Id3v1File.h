@@ -9,6 +9,10 @@
 
 namespace velto {
 
+// True for files named .mp2, .mp3 or .mpa (any case) that are not URLs: the
+// only files whose tag the player reads and writes.
+bool IsMpegAudioName(const QString& path);
+
 // The tag of the file at `path` (NoTagFields() when it has none); nothing when
 // the file is missing, not a regular file, shorter than kMinTrackInfoFileSize,
 // or unreadable.

@@ -1,6 +1,7 @@
 #include "ui/SurfacePainter.h"
 
 #include "state/Surface.h"
+#include "trackinfo/CoverPicture.h"
 
 #include <QFont>
 #include <QPainter>
@@ -68,7 +69,7 @@ void PaintSurface(QPainter& p, const Surface& s) {
     if (s.iCover.visible && !s.iCover.picture.isNull()) {
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawImage(s.iCover.rect, s.iCover.picture);
+        p.drawImage(FittedRect(s.iCover.picture.size(), s.iCover.rect), s.iCover.picture);
         p.restore();
     }
 

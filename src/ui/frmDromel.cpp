@@ -305,9 +305,18 @@ void frmDromel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void frmDromel::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint pos = event->position().toPoint();
     // A double click on a text field is one click, not two.
-    if (event->button() == Qt::LeftButton && TextFieldAt(event->position().toPoint()) != 0) {
+    if (event->button() == Qt::LeftButton && TextFieldAt(pos) != 0) {
         skipFieldClick_ = true;
+        return;
+    }
+    // On the bare cover area it picks a cover; the dialog opens after the
+    // click, not inside it.
+    if (player_ && event->button() == Qt::LeftButton && ButtonAt(pos) == 0 && SliderAt(pos) == 0 &&
+        shown_.iCover.visible && shown_.iCover.rect.contains(pos)) {
+        QMetaObject::invokeMethod(
+            this, [this] { player_->SelectCover(); }, Qt::QueuedConnection);
         return;
     }
     mousePressEvent(event);

@@ -1,5 +1,6 @@
 #pragma once
 // Fakes of the platform ports for logic tests.
+#include "platform/AlbumWindow.h"
 #include "platform/Clock.h"
 #include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
@@ -120,6 +121,16 @@ public:
     QSize size;
     bool visible = false, minimized = false, tray = false, onTop = false;
     int moves = 0, onTopCalls = 0, quitRequests = 0, surfaceChanges = 0;
+};
+
+// The Now Playing window.
+class FakeAlbumWindow : public AlbumWindow {
+public:
+    void SetPicture(const QImage& p) override { picture = p; }
+    void SetVisible(bool v) override { visible = v; }
+    bool IsVisible() const override { return visible; }
+    QImage picture;
+    bool visible = false;
 };
 
 } // namespace velto::test

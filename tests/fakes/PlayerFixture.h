@@ -20,7 +20,7 @@ protected:
         player.reset();
         player = std::make_unique<Player>(Ports{store, dialogs, clock, shell,
                                                 Folders{programDir.path(), userDir.path()}, media,
-                                                shownIn ? shownIn : &window});
+                                                shownIn ? shownIn : &window, &album});
     }
 
     TempDir programDir;
@@ -31,6 +31,7 @@ protected:
     FakeShell shell;
     FakeMediaWorld media;
     FakeMainWindow window;
+    FakeAlbumWindow album;
     std::unique_ptr<Player> player;
 };
 

@@ -1,0 +1,81 @@
+// The Track Info and Now Playing windows and the skin's cover area, offscreen.
+// With VELTO_SHOT_DIR set, the Track Info window is also saved there as a PNG.
+#include "support/TestPictures.h"
+#include "trackinfo/TrackInfoForm.h"
+#include "ui/WindowFixture.h"
+#include "ui/frmAlbum.h"
+#include "ui/frmInfo.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace velto;
+
+namespace {
+bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
+using CoverWindows = test::WindowFixture;
+} // namespace
+
+TEST_F(CoverWindows, TrackInfoWindowShowsThePlayingTag) {
+    const QByteArray frame = QByteArray::fromHex("FFFB9040").leftJustified(417, '\0');
+    const QByteArray tag = QByteArray("TAGBohemian Rhapsody").leftJustified(33, ' ') +
+                           QByteArray("Queen").leftJustified(30, ' ') +
+                           QByteArray("Greatest Hits").leftJustified(30, ' ') + "1981" +
+                           QByteArray(28, ' ') + QByteArray("\0\1\21", 3);
+    const QString mp3 = music.write("Bohemian Rhapsody.mp3", frame + frame + tag);
+    music.write("Greatest Hits.jpg", test::PictureBytes("JPG", Qt::red, QSize(300, 300)));
+    player->playlist.Append({{"Bohemian Rhapsody", mp3}});
+    player->PlayIt();
+
+    InfoWindowOpener opener;
+    opener.Attach(&player->InfoForm());
+    opener.ShowInfo();
+    frmInfo* w = opener.Window();
+    ASSERT_TRUE(w);
+    EXPECT_EQ(w->txtFileName->text(), mp3);
+    EXPECT_TRUE(w->txtFileName->isReadOnly());
+    EXPECT_EQ(w->txtTrack->text() + w->cboGenre->currentText(), "01Rock");
+    EXPECT_FALSE(w->cmdSave->isEnabled());
+    w->cbEdit->click();
+    EXPECT_TRUE(w->cmdSave->isEnabled());
+
+    EXPECT_FALSE(w->imgCover->pixmap().isNull());
+    if (const QString dir = qEnvironmentVariable("VELTO_SHOT_DIR"); !dir.isEmpty())
+        w->grab().save(dir + "/track-info.png");
+
+    w->cmdOk->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(opener.Window(), nullptr);
+}
+
+TEST_F(CoverWindows, NowPlayingWindowAndCoverAreaKeepThePictureShape) {
+    frmAlbum nowPlaying;
+    nowPlaying.resize(300, 200);
+    EXPECT_EQ(nowPlaying.CoverRect(), QRect(50, 0, 200, 200));
+
+    // A wide picture entry in the default skin's cover area: as wide as the
+    // area, centred, the face above and below it.
+    LoadDefaultSkin();
+    Show();
+    const QString wide = music.write("wide.bmp", test::PictureBytes("BMP", Qt::red, {400, 100}));
+    player->playlist.Append({{"wide", wide}});
+    player->PlayIt();
+    StopTimers();
+    const QRect area = player->surface.iCover.rect;
+    const QImage shot = form.grab().toImage();
+    EXPECT_TRUE(IsRed(shot.pixel(area.center())));
+    EXPECT_FALSE(IsRed(shot.pixel(area.center().x(), area.top() + 2)));
+
+    // A double click on it picks a cover.
+    const QString chosen = music.write("chosen.bmp", test::PictureBytes("BMP", Qt::blue));
+    dialogs.fileAnswers.push_back(FileDialogResult{chosen, "chosen.bmp", 1});
+    Mouse(QEvent::MouseButtonDblClick, area.center(), Qt::LeftButton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, "Select Cover");
+    EXPECT_EQ(dialogs.fileRequests[0].filter, "Bitmap|*.gif;*.bmp;*.jpg");
+    EXPECT_EQ(player->LastShownCover(), chosen);
+}
