@@ -10,6 +10,7 @@
 #include "ui/AppIcon.h"
 #include "ui/QtDialogs.h"
 #include "ui/frmDromel.h"
+#include "ui/options/QtOptionsWindow.h"
 
 #include <QApplication>
 #include <QSocketNotifier>
@@ -82,10 +83,13 @@ int main(int argc, char** argv) {
     velto::SystemClock clock;
     velto::SystemShell shell;
     velto::GstMediaElementFactory media;
-    velto::Player player(velto::Ports{
-        store, dialogs, clock, shell,
-        velto::Folders::FromEnvironment(QApplication::applicationDirPath()), media, &window});
+    velto::QtOptionsWindow options(&window);
+    velto::Player player(
+        velto::Ports{store, dialogs, clock, shell,
+                     velto::Folders::FromEnvironment(QApplication::applicationDirPath()), media,
+                     &window, &options});
     window.AttachPlayer(&player);
+    options.AttachPlayer(&player);
 
     player.Form_Load(args);
     const int rc = QApplication::exec();

@@ -3,12 +3,21 @@
 #include "app/Player.h"
 #include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
+#include "platform/OptionsWindow.h"
 #include "platform/Shell.h"
 #include "state/Elements.h"
 
 namespace velto {
 
-void Player::ShowPrefs() {}
+// The main window leaves always-on-top while the dialog is open, so the
+// dialog is never hidden behind it; closing the dialog restores it.
+void Player::ShowPrefs() {
+    if (OptionsVisible || !options_) return;
+    SetOnTop(0);
+    OptionsVisible = true;
+    options_->ShowOptions();
+}
+
 void Player::ShowInfo() {}
 void Player::AlbumToggle() {}
 

@@ -25,6 +25,7 @@ class MainWindow;
 class MediaDialogs;
 class MediaElement;
 class MediaElementFactory;
+class OptionsWindow;
 class PlaybackEngine;
 class PlaylistEditor;
 class Scheduler;
@@ -44,8 +45,9 @@ struct Ports {
     Clock& clock;
     Shell& shell;
     Folders folders;
-    MediaElementFactory& media;   // makes the two playback elements
-    MainWindow* window = nullptr; // may be null in tests that need none
+    MediaElementFactory& media;       // makes the two playback elements
+    MainWindow* window = nullptr;     // may be null in tests that need none
+    OptionsWindow* options = nullptr; // the options dialog; null where there is none
 };
 
 class Player : public PlayerState, public Repainter, public Commands {
@@ -162,8 +164,10 @@ private:
     void RunCommandLineOrRestore(const QStringList& args);
     void ShowAtStart();
     QString AutoListFile() const;
+    QString StartPlaylistFile() const;
 
     MainWindow* window_;
+    OptionsWindow* options_;
     bool unloaded_ = false;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;

@@ -20,7 +20,7 @@ protected:
         player.reset();
         player = std::make_unique<Player>(Ports{store, dialogs, clock, shell,
                                                 Folders{programDir.path(), userDir.path()}, media,
-                                                shownIn ? shownIn : &window});
+                                                shownIn ? shownIn : &window, optionsWindow});
     }
 
     TempDir programDir;
@@ -31,6 +31,7 @@ protected:
     FakeShell shell;
     FakeMediaWorld media;
     FakeMainWindow window;
+    OptionsWindow* optionsWindow = nullptr; // for the next MakePlayer
     std::unique_ptr<Player> player;
 };
 
