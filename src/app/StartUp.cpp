@@ -7,6 +7,8 @@
 #include "platform/MainWindow.h"
 #include "scheduler/Scheduler.h"
 
+#include <QFileInfo>
+
 #include <cmath>
 
 namespace velto {
@@ -81,16 +83,34 @@ void Player::RunCommandLineOrRestore(const QStringList& args) {
         PlayIt();
         return;
     }
-    if (settings.StartMd != 1) return;
-    const QString list = JoinPath(folders.user, QStringLiteral("playlist.m3u"));
-    if (FileExists(list)) {
-        PlRead(list);
-        settings.ReadLastTrack(store);
-        TNum = settings.LastTrack;
-        if (settings.AutoPlay == 1) PlayIt();
+    if (settings.StartMd == 1) {
+        const QString list = JoinPath(folders.user, QStringLiteral("playlist.m3u"));
+        if (FileExists(list)) {
+            PlRead(list);
+            settings.ReadLastTrack(store);
+            TNum = settings.LastTrack;
+            if (settings.AutoPlay == 1) PlayIt();
+        }
+    } else if (settings.StartMd == 2) {
+        // The chosen playlist; LastTrack counted in the last run's list, not this one.
+        const QString list = StartPlaylistFile();
+        if (!list.isEmpty() && QFileInfo(list).isFile()) {
+            PlRead(list);
+            TNum = 1;
+            if (settings.AutoPlay == 1) PlayIt();
+        }
+    } else {
+        return;
     }
     settings.ReadLastCover(store);
     if (!settings.LastCover.isEmpty()) LoadCover(settings.LastCover);
+}
+
+// A relative name is taken in the user folder, beside playlist.m3u.
+QString Player::StartPlaylistFile() const {
+    const QString name = settings.StartPlaylist.trimmed();
+    if (name.isEmpty()) return QString();
+    return QFileInfo(name).isAbsolute() ? name : JoinPath(folders.user, name);
 }
 
 void Player::ShowAtStart() {
