@@ -15,6 +15,7 @@
 #include "ui/frmAlbum.h"
 #include "ui/frmDromel.h"
 #include "ui/frmInfo.h"
+#include "ui/options/QtOptionsWindow.h"
 
 #include <QApplication>
 
@@ -67,10 +68,12 @@ int main(int argc, char** argv) {
     velto::GstMediaElementFactory media;
     velto::frmAlbum album; // shown only when a cover needs it
     velto::InfoWindowOpener info;
-    velto::Player player(
-        velto::Ports{store, dialogs, clock, shell, folders, media, &window, &album, &info});
+    velto::QtOptionsWindow options(&window);
+    velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window, &album,
+                                      &info, &options});
     window.AttachPlayer(&player);
     info.Attach(&player.InfoForm());
+    options.AttachPlayer(&player);
     velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);

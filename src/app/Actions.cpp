@@ -4,13 +4,22 @@
 #include "platform/Dialogs.h"
 #include "platform/InfoWindow.h"
 #include "platform/MainWindow.h"
+#include "platform/OptionsWindow.h"
 #include "platform/Shell.h"
 #include "state/Elements.h"
 #include "trackinfo/Covers.h"
 
 namespace velto {
 
-void Player::ShowPrefs() {}
+// The main window leaves always-on-top while the dialog is open, so the
+// dialog is never hidden behind it; closing the dialog restores it.
+void Player::ShowPrefs() {
+    if (OptionsVisible || !options_) return;
+    SetOnTop(0);
+    OptionsVisible = true;
+    options_->ShowOptions();
+}
+
 void Player::ShowInfo() {
     if (info_) info_->ShowInfo();
 }

@@ -19,7 +19,8 @@ namespace velto {
 
 Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
-      folders(std::move(ports.folders)), window_(ports.window), info_(ports.info) {
+      folders(std::move(ports.folders)), window_(ports.window), info_(ports.info),
+      options_(ports.options) {
     PlayerState& state = *this;
     display_ = std::make_unique<Display>(state, clock, *this);
     sliders_ = std::make_unique<Sliders>(state, *this);

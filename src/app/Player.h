@@ -27,6 +27,7 @@ class MainWindow;
 class MediaDialogs;
 class MediaElement;
 class MediaElementFactory;
+class OptionsWindow;
 class PlaybackEngine;
 class PlaylistEditor;
 class Scheduler;
@@ -47,10 +48,11 @@ struct Ports {
     Clock& clock;
     Shell& shell;
     Folders folders;
-    MediaElementFactory& media;   // makes the two playback elements
-    MainWindow* window = nullptr; // may be null in tests that need none
-    AlbumWindow* album = nullptr; // the Now Playing window; null: covers go to the skin only
-    InfoWindow* info = nullptr;   // opens the Track Info window; null: ShowInfo does nothing
+    MediaElementFactory& media;       // makes the two playback elements
+    MainWindow* window = nullptr;     // may be null in tests that need none
+    AlbumWindow* album = nullptr;     // the Now Playing window; null: covers go to the skin only
+    InfoWindow* info = nullptr;       // opens the Track Info window; null: ShowInfo does nothing
+    OptionsWindow* options = nullptr; // the options dialog; null where there is none
 };
 
 class Player : public PlayerState, public Repainter, public Commands {
@@ -177,9 +179,11 @@ private:
     void RunCommandLineOrRestore(const QStringList& args);
     void ShowAtStart();
     QString AutoListFile() const;
+    QString StartPlaylistFile() const;
 
     MainWindow* window_;
     InfoWindow* info_;
+    OptionsWindow* options_;
     bool unloaded_ = false;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;

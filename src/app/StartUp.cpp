@@ -10,6 +10,7 @@
 #include "playback/PlaybackEngine.h"
 #include "scheduler/Scheduler.h"
 
+#include <QFileInfo>
 namespace velto {
 
 void Player::ReadTwips() {
@@ -88,13 +89,24 @@ void Player::RunCommandLineOrRestore(const QStringList& args) {
         AddItemsAndPlay(cl.items);
         return;
     }
-    if (settings.StartMd != 1) return;
-    const QString list = JoinPath(folders.user, QStringLiteral("playlist.m3u"));
-    if (IsRegularFile(list)) {
-        PlRead(list);
-        settings.ReadLastTrack(store);
-        TNum = settings.LastTrack;
-        if (settings.AutoPlay == 1) PlayIt();
+    if (settings.StartMd == 1) {
+        const QString list = JoinPath(folders.user, QStringLiteral("playlist.m3u"));
+        if (IsRegularFile(list)) {
+            PlRead(list);
+            settings.ReadLastTrack(store);
+            TNum = settings.LastTrack;
+            if (settings.AutoPlay == 1) PlayIt();
+        }
+    } else if (settings.StartMd == 2) {
+        // The chosen playlist; LastTrack counted in the last run's list, not this one.
+        const QString list = StartPlaylistFile();
+        if (!list.isEmpty() && IsRegularFile(list)) {
+            PlRead(list);
+            TNum = 1;
+            if (settings.AutoPlay == 1) PlayIt();
+        }
+    } else {
+        return;
     }
     settings.ReadLastCover(store);
     if (!settings.LastCover.isEmpty()) LoadCover(settings.LastCover);
@@ -111,6 +123,13 @@ void Player::AddItemsAndPlay(const QStringList& items) {
     if (playlist.Count() == before) return;
     TNum = ToInt16(before + 1).value_or(INT16_MAX);
     PlayIt();
+}
+
+// A relative name is taken in the user folder, beside playlist.m3u.
+QString Player::StartPlaylistFile() const {
+    const QString name = settings.StartPlaylist.trimmed();
+    if (name.isEmpty()) return QString();
+    return QFileInfo(name).isAbsolute() ? name : JoinPath(folders.user, name);
 }
 
 void Player::ShowAtStart() {

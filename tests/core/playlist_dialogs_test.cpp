@@ -163,3 +163,42 @@ TEST_F(PlaylistDialogs, StartUpRestoresTheLastPlaylistUnlessGivenAnItemAndShutDo
     EXPECT_EQ(model().At(0).name, "y");
     EXPECT_EQ(player->TNum, 1);
 }
+
+TEST_F(PlaylistDialogs, StartUpWithAChosenPlaylistReadsItFromTheFirstEntry) {
+    const QString a = userDir.write("Lists/a.wav", "x");
+    const QString b = userDir.write("Lists/b.wav", "x");
+    userDir.write("Lists/evening.m3u", "a.wav\r\nb.wav\r\n");
+    userDir.write("playlist.m3u", "Lists/b.wav\r\n"); // the last run's list is not read
+    store.Set("StartMd", " 2");
+    store.Set("StartPlaylist", "Lists/evening.m3u"); // relative: in the user folder
+    store.Set("LastTrack", " 2");                    // belongs to the last run's list
+    store.Set("AutoPlay", "1");
+    player->Form_Load({});
+    const qsizetype skinMessages = dialogs.messages.size(); // no default skin here
+    ASSERT_EQ(model().Count(), 2);
+    EXPECT_EQ(model().At(1).path, b);
+    EXPECT_EQ(player->TNum, 1);
+    EXPECT_NE(player->Playing, 0);
+    EXPECT_EQ(player->SongPath, a);
+    EXPECT_EQ(caption(14), "evening");
+
+    // Without AutoPlay it is loaded and waits; a missing file leaves the list
+    // empty without a word; a command-line item wins.
+    store.Set("AutoPlay", "0");
+    store.Set("StartPlaylist", userDir.file("Lists/evening.m3u"));
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_EQ(model().Count(), 2);
+    EXPECT_EQ(player->Playing, 0);
+    store.Set("StartPlaylist", "gone.m3u");
+    dialogs.messages.clear();
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_EQ(model().Count(), 0);
+    EXPECT_EQ(dialogs.messages.size(), skinMessages);
+    store.Set("StartPlaylist", "Lists/evening.m3u");
+    MakePlayer();
+    player->Form_Load({b});
+    ASSERT_EQ(model().Count(), 1);
+    EXPECT_EQ(player->SongPath, b);
+}

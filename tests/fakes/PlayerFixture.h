@@ -18,9 +18,9 @@ protected:
     // A new Player on the same store and folders (as a restart would be).
     void MakePlayer(MainWindow* shownIn = nullptr) {
         player.reset();
-        player = std::make_unique<Player>(Ports{store, dialogs, clock, shell,
-                                                Folders{programDir.path(), userDir.path()}, media,
-                                                shownIn ? shownIn : &window, &album});
+        player = std::make_unique<Player>(
+            Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()}, media,
+                  shownIn ? shownIn : &window, &album, nullptr, optionsWindow});
     }
 
     TempDir programDir;
@@ -32,6 +32,7 @@ protected:
     FakeMediaWorld media;
     FakeMainWindow window;
     FakeAlbumWindow album;
+    OptionsWindow* optionsWindow = nullptr; // for the next MakePlayer
     std::unique_ptr<Player> player;
 };
 

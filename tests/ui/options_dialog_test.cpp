@@ -1,0 +1,273 @@
+// The options dialog, offscreen: every control writes its setting at once,
+// the on-top state, the documents, the overlap box, the schedule editor and
+// the snooze, and the layout of every tab.
+#include "playlist/FolderScan.h"
+#include "scheduler/Scheduler.h"
+#include "ui/WindowFixture.h"
+#include "ui/options/Pref.h"
+#include "ui/options/QtOptionsWindow.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+using namespace velto;
+
+namespace {
+
+const QString kSourceDocs =
+    QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../docs/manual";
+
+class OptionsDialog : public test::WindowFixture {
+protected:
+    OptionsDialog() : host(&form) {
+        optionsWindow = &host;
+        MakePlayer(&form);
+        form.AttachPlayer(player.get());
+        host.AttachPlayer(player.get());
+    }
+    ~OptionsDialog() override { host.CloseDialog(); }
+
+    Pref* Open() {
+        player->DoIt(Code(Action::Options));
+        return host.Dialog();
+    }
+    template <typename T> T* Find(const QString& name) {
+        T* control = host.Dialog() ? host.Dialog()->findChild<T*>(name) : nullptr;
+        EXPECT_NE(control, nullptr) << name.toStdString();
+        return control;
+    }
+    // Typed keys; "\b" is Backspace.
+    void Type(const QString& box, const QString& keys) {
+        for (const QChar c : keys) {
+            if (c == u'\b')
+                Key(Find<QLineEdit>(box), Qt::Key_Backspace, QString());
+            else
+                Key(Find<QLineEdit>(box), c.unicode(), QString(c));
+        }
+    }
+    bool OnTop() const { return form.windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+    QStringList Rows(const QString& list) {
+        QStringList rows;
+        auto* w = Find<QListWidget>(list);
+        for (int i = 0; i < w->count(); ++i)
+            rows << w->item(i)->text();
+        return rows;
+    }
+
+    QtOptionsWindow host;
+};
+
+} // namespace
+
+TEST_F(OptionsDialog, EveryControlShowsItsSettingAndWritesItAtOnce) {
+    Settings& s = player->settings;
+    const std::vector<std::pair<QString, int16_t*>> flags = {
+        {"cbOnTop", &s.WinOnTop},        {"cbSnap", &s.WinSnap},
+        {"cbSaveWin", &s.WinSavePos},    {"cbAutoEn", &s.Auto},
+        {"cbAutoPlay", &s.AutoPlay},     {"cbClrPl", &s.ClearPLFirst},
+        {"cbScrollName", &s.ScrollName}, {"cbTagCover", &s.UseTagCover},
+        {"cbTimeFmt", &s.TimeFmt},       {"cbStartMin", &s.StartMin},
+        {"cbMinOnSnz", &s.SnoozeHide},   {"cbSnoozeEn", &s.Snooze}};
+    for (const auto& [name, flag] : flags)
+        *flag = 1;
+    s.StartMd = 1;
+    s.SnoozeMode = 1;
+    s.StartPlaylist = "evening.m3u";
+    s.SkinPath = "/skins/";
+    s.VisPLPath = "/lists/";
+    ASSERT_NE(Open(), nullptr);
+
+    for (const auto& [name, flag] : flags) {
+        QCheckBox* box = Find<QCheckBox>(name);
+        EXPECT_TRUE(box->isChecked()) << name.toStdString();
+        box->click();
+        EXPECT_EQ(*flag, 0) << name.toStdString();
+        box->click();
+        EXPECT_EQ(*flag, 1) << name.toStdString();
+    }
+    EXPECT_TRUE(Find<QRadioButton>("TuneOpt(1)")->isChecked());
+    EXPECT_TRUE(Find<QRadioButton>("SnzMd(1)")->isChecked());
+    for (int i : {2, 0, 1}) {
+        Find<QRadioButton>(QStringLiteral("TuneOpt(%1)").arg(i))->click();
+        EXPECT_EQ(s.StartMd, i);
+    }
+    Find<QRadioButton>("SnzMd(0)")->click();
+    EXPECT_EQ(s.SnoozeMode, 0);
+
+    const std::vector<std::tuple<QString, QString*, QString>> texts = {
+        {"StartPlaylist", &s.StartPlaylist, "evening.m3u"},
+        {"ValExt", &s.ValidExt, kDefaultValidExt}, // never stored: the list in force
+        {"SnoozeAt", &s.SnoozeTime, "23:59"},
+        {"SkinPath", &s.SkinPath, "/skins/"}};
+    for (const auto& [name, setting, shown] : texts) {
+        EXPECT_EQ(Find<QLineEdit>(name)->text(), shown) << name.toStdString();
+        Find<QLineEdit>(name)->clear();
+        Type(name, "7:3");
+        EXPECT_EQ(*setting, "7:3") << name.toStdString();
+    }
+    // Only the picker sets the selector's folder.
+    EXPECT_EQ(Find<QLineEdit>("VisPLD")->text(), "/lists/");
+    Type("VisPLD", "x");
+    EXPECT_EQ(s.VisPLPath, "/lists/");
+    dialogs.folderAnswers = {QString("/home/me/vis"), QString("/home/me/skins")};
+    Find<QPushButton>("cSetVPD")->click();
+    Find<QPushButton>("cSetSkinDir")->click();
+    EXPECT_EQ(dialogs.folderRequests.at(0).first, "Select Initial VisPL Directory:");
+    EXPECT_EQ(dialogs.folderRequests.at(1).first, "Select Skin Directory:");
+    EXPECT_EQ(s.VisPLPath, "/home/me/vis/");
+    EXPECT_EQ(Find<QLineEdit>("VisPLD")->text(), "/home/me/vis/");
+    EXPECT_EQ(s.SkinPath, "/home/me/skins/");
+
+    EXPECT_TRUE(store.writes.empty()); // the store is written at exit only
+}
+
+TEST_F(OptionsDialog, AlwaysOnTopActsAtOnceAndAgainWhenTheDialogCloses) {
+    player->settings.WinOnTop = 1;
+    player->SetOnTop(1);
+    Pref* dialog = Open();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(player->OptionsVisible);
+    EXPECT_FALSE(OnTop()); // the dialog must not hide behind it
+    EXPECT_TRUE(dialog->isModal());
+    player->DoIt(Code(Action::Options)); // already open: nothing new
+    EXPECT_EQ(host.Dialog(), dialog);
+    Find<QPushButton>("cmdOk")->click();
+    EXPECT_TRUE(OnTop());
+    EXPECT_FALSE(player->OptionsVisible);
+
+    Open();
+    EXPECT_FALSE(OnTop());
+    QCheckBox* box = Find<QCheckBox>("cbOnTop");
+    EXPECT_EQ(box->text(), "&Always on top");
+    box->click(); // off: stays off
+    EXPECT_FALSE(OnTop());
+    box->click(); // on: at once, while the dialog is open
+    EXPECT_TRUE(OnTop());
+    player->SetOnTop(0);
+    host.Dialog()->close();
+    EXPECT_TRUE(OnTop());
+    EXPECT_FALSE(player->OptionsVisible);
+}
+
+TEST_F(OptionsDialog, ShowsTheGuideAtOnceAndSaysWhenADocumentCannotBeRead) {
+    QFile::copy(kSourceDocs + "/Velto.txt", programDir.file("Velto.txt"));
+    QFile::copy(kSourceDocs + "/credits.txt", programDir.file("CREDITS.TXT"));
+    QDir(programDir.path()).mkdir("skins.txt"); // a folder is not a document
+    ASSERT_NE(Open(), nullptr);
+    auto* viewer = Find<QPlainTextEdit>("txtMsg");
+    EXPECT_TRUE(Find<QRadioButton>("optView(0)")->isChecked());
+    EXPECT_TRUE(viewer->toPlainText().startsWith("VELTO PLAYER - USER'S GUIDE\n"));
+    EXPECT_TRUE(viewer->toPlainText().contains("Number 00, the default, does nothing"));
+    Key(viewer, Qt::Key_X, "x");
+    EXPECT_TRUE(viewer->toPlainText().startsWith("VELTO PLAYER")); // read-only
+
+    Find<QRadioButton>("optView(1)")->click();
+    EXPECT_EQ(viewer->toPlainText(), "Could not open file!");
+    Find<QRadioButton>("optView(2)")->click();
+    EXPECT_EQ(viewer->toPlainText(), "Could not open file!");
+    Find<QRadioButton>("optView(3)")->click(); // found in another case
+    EXPECT_TRUE(viewer->toPlainText().startsWith("VELTO PLAYER - CREDITS"));
+}
+
+TEST_F(OptionsDialog, TheOverlapBoxTakesWholeMillisecondsThatFit) {
+    player->settings.PBOverlap = 1500;
+    Open();
+    QLineEdit* box = Find<QLineEdit>("PBOverlap");
+    EXPECT_EQ(box->text(), "1500");
+    box->clear();
+    EXPECT_EQ(player->settings.PBOverlap, 0);
+    std::vector<int16_t> seen;
+    for (const QChar c : QString("250")) {
+        Type("PBOverlap", c);
+        seen.push_back(player->settings.PBOverlap);
+    }
+    EXPECT_EQ(seen, (std::vector<int16_t>{2, 25, 250}));
+    Type("PBOverlap", "-x.");
+    EXPECT_EQ(box->text(), "250");
+    box->setText("3276");
+    Type("PBOverlap", "8"); // 32768 does not fit
+    EXPECT_EQ(box->text(), "3276");
+    Type("PBOverlap", "7");
+    EXPECT_EQ(player->settings.PBOverlap, 32767);
+}
+
+TEST_F(OptionsDialog, TheScheduleEditorChangesTheLiveListAndOpeningRestartsTheSnooze) {
+    player->AutoList = {"D 07:30 08:15 03"};
+    player->Schedule().snooze.SnzMin_Click("5");
+    Open();
+    EXPECT_EQ(player->Schedule().snooze.SnzLeft(), -30);
+    EXPECT_EQ(Find<QComboBox>("SnzMin")->currentText(), "30");
+    EXPECT_EQ(Find<QComboBox>("OODay")->currentIndex(), 9);
+    EXPECT_EQ(Find<QLineEdit>("OOOnTime")->text(), "00:00");
+    EXPECT_EQ(Find<QLineEdit>("OOOffTime")->text(), "00:00");
+    EXPECT_EQ(Find<QLineEdit>("OOPreset")->text(), "");
+    EXPECT_EQ(Rows("OOList"), player->AutoList);
+    EXPECT_TRUE(QFontInfo(Find<QListWidget>("OOList")->font()).fixedPitch());
+
+    Find<QComboBox>("OODay")->setCurrentIndex(5); // Saturday
+    Type("OOOffTime", "\b\b\b\b\b6:00");
+    Type("OOPreset", "2");
+    Find<QPushButton>("OOAddBtn")->click();
+    EXPECT_EQ(player->AutoList, QStringList({"D 07:30 08:15 03", "S 00:00 06:00 02"}));
+    Type("OOOnTime", "\b\b\b\b\b25:00");
+    Find<QPushButton>("OOAddBtn")->click();
+    EXPECT_EQ(dialogs.messages, QStringList{"Times must be typed as HH:MM (24-hour clock)!"});
+    EXPECT_EQ(player->AutoList.size(), 2);
+
+    Find<QListWidget>("OOList")->setCurrentRow(1);
+    Find<QPushButton>("OODelBtn")->click();
+    EXPECT_EQ(player->AutoList, QStringList{"D 07:30 08:15 03"});
+    EXPECT_EQ(Find<QListWidget>("OOList")->currentRow(), 0);
+
+    Find<QComboBox>("SnzMin")->setCurrentIndex(0); // choosing "5" restarts the count
+    emit Find<QComboBox>("SnzMin")->activated(0);
+    EXPECT_EQ(player->Schedule().snooze.SnzLeft(), -5);
+}
+
+TEST_F(OptionsDialog, EveryTabIsLaidOutWithNothingCutAtAnyFontSize) {
+    LoadDefaultSkin();
+    QFile::copy(kSourceDocs + "/Velto.txt", programDir.file("Velto.txt"));
+    const QStringList names = {"visual", "manual", "options", "auto", "paths"};
+    const QString shots = qEnvironmentVariable("VELTO_SHOT_DIR");
+    const QFont normal = QApplication::font();
+    for (const qreal scale : {1.0, 2.0}) {
+        QFont font = normal;
+        font.setPointSizeF(normal.pointSizeF() * scale);
+        QApplication::setFont(font);
+        Pref* dialog = Open();
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), "Velto Options");
+        QTabWidget* tabs = dialog->Tabs();
+        ASSERT_EQ(tabs->count(), names.size());
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            QWidget* page = tabs->widget(i);
+            for (QWidget* w : page->findChildren<QWidget*>()) {
+                if (!w->isVisible() || qobject_cast<QGroupBox*>(w)) continue;
+                const QRect inPage(w->mapTo(page, QPoint(0, 0)), w->size());
+                EXPECT_TRUE(page->rect().contains(inPage)) << w->objectName().toStdString();
+                if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap()) {
+                    EXPECT_GE(label->width(), label->sizeHint().width())
+                        << label->text().toStdString();
+                }
+                if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+                    EXPECT_GE(button->width(), button->sizeHint().width())
+                        << button->text().toStdString();
+                }
+            }
+            if (!shots.isEmpty() && scale == 1.0)
+                dialog->grab().save(QStringLiteral("%1/options-%2.png").arg(shots, names.at(i)));
+        }
+        host.CloseDialog();
+    }
+    QApplication::setFont(normal);
+}
