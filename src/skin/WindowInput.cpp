@@ -26,9 +26,7 @@ void WindowInput::Btn_MouseDown(int index) {
     const ButtonElement& btn = s.Btn[static_cast<size_t>(index)];
     s.TmpBtn.visible = false;
     s.TmpBtn.rect = btn.rect;
-    s.TmpBtn.source =
-        QRect(s_.skin.BtnFaceX[static_cast<size_t>(index)],
-              s_.skin.BtnFaceY[static_cast<size_t>(index)], btn.rect.width(), btn.rect.height());
+    s.TmpBtn.source = QRect(btn.pressedFace, btn.rect.size());
     s.TmpBtn.toolTip = btn.toolTip;
     s.TmpBtn.visible = true;
     LastIndex = static_cast<int16_t>(index);
@@ -160,11 +158,9 @@ void WindowInput::iSlider_MouseDown(int index, QPoint pos) {
     if (t.h != 0) {
         IY = pos.y();
         FY = knob.top();
-        TY = s_.TwipY;
     } else {
         IX = pos.x();
         FX = knob.left();
-        TX = s_.TwipX;
     }
     // A click without a move must not act on another slider's last value.
     NewP = static_cast<float>(sliders_.Fraction(index));

@@ -95,13 +95,7 @@ void frmDromel::SurfaceChanged() {
     const Surface& now = player_->surface;
     if (now.windowPixels != size() && now.windowPixels.isValid()) Resize(now.windowPixels);
     const bool outlineChanged = now.outline != shown_.outline;
-    const bool listChanged = now.PlNames.rect != shown_.PlNames.rect ||
-                             now.PlNames.visible != shown_.PlNames.visible ||
-                             now.PlNames.textColor != shown_.PlNames.textColor ||
-                             now.PlNames.background != shown_.PlNames.background ||
-                             now.PlNames.fontName != shown_.PlNames.fontName ||
-                             now.PlNames.fontSize != shown_.PlNames.fontSize ||
-                             now.PlNames.toolTip != shown_.PlNames.toolTip;
+    const bool listChanged = now.PlNames != shown_.PlNames;
     const QRegion changed = ChangedArea(shown_, now);
     shown_ = now;
     if (outlineChanged) {
@@ -124,10 +118,7 @@ void frmDromel::SyncListView() {
     pal.setColor(QPalette::Window, area.background);
     pal.setColor(QPalette::Text, area.textColor);
     list_->setPalette(pal);
-    QFont font(area.fontName.isEmpty() ? QStringLiteral("DejaVu Sans") : area.fontName);
-    font.setPointSize(area.fontSize > 0 ? area.fontSize : 8);
-    font.setBold(false);
-    list_->setFont(font);
+    list_->setFont(FieldFont(area.fontName, area.fontSize));
     list_->setToolTip(area.toolTip);
     list_->setVisible(area.visible);
 }

@@ -1,23 +1,10 @@
 // Starting an entry: wrap, device type by extension, missing files, pictures,
 // refused types, CD tracks, streams, open errors and the display fields.
-#include "fakes/PlaybackFixture.h"
-#include "playback/MediaTypes.h"
+#include "fakes/PlayerFixture.h"
 
 using namespace velto;
-using velto::test::PlaybackFixture;
 
-using PlayIt = PlaybackFixture;
-
-// The rest of the rules show through PlayIt below.
-TEST(MediaTypes, TheExtensionIsTakenFromTheLastFiveCharacters) {
-    EXPECT_EQ(MediaExtension("/music/a.b.xm"), "B.XM"); // the first dot of the five
-    EXPECT_EQ(KindOf("/m/a.b.xm"), MediaKind::Other);
-    EXPECT_EQ(KindOf("/m/tune.s3m"), MediaKind::Module);
-    EXPECT_EQ(DeviceTypeFor(KindOf("/m/anim.awm")), "Animation1");
-    EXPECT_EQ(CdTrackNumber("cdda://12"), 12);
-    EXPECT_FALSE(IsLocalFile("Track01.cda"));
-    EXPECT_TRUE(IsLocalFile("/m/a.mp3"));
-}
+using PlayIt = test::PlayerFixture;
 
 TEST_F(PlayIt, WrapsTheEntryNumberIntoTheListAndIgnoresAnEmptyList) {
     player->Timer1.start();
@@ -25,23 +12,23 @@ TEST_F(PlayIt, WrapsTheEntryNumberIntoTheListAndIgnoresAnEmptyList) {
     EXPECT_TRUE(player->Timer1.isActive());
     EXPECT_TRUE(media.log.isEmpty());
 
-    const QStringList paths = AddTracks({{"one.mp3", 5000}, {"two.mp3", 5000}, {"README", 3000}});
+    const QStringList paths = AddTracks({{"one.mp3", 5000}, {"two.mp3", 5000}, {"a.b.xm", 3000}});
     player->TNum = 0;
     player->PlayIt();
     EXPECT_EQ(player->TNum, 3);
     EXPECT_EQ(media[0].OpenName(), paths[2]);
-    EXPECT_EQ(player->Dev, "ActiveMovie"); // no dot in the last five characters
+    EXPECT_EQ(player->Dev, "ActiveMovie"); // the first dot of the last five characters: "B.XM"
     player->TNum = 4;
     player->PlayIt();
     EXPECT_EQ(player->TNum, 1);
     EXPECT_EQ(media[0].OpenName(), paths[0]);
-    EXPECT_EQ(player->playlist.Selection(), 0);
+    EXPECT_EQ(model().Selection(), 0);
 }
 
 TEST_F(PlayIt, OpensPlaysAndShowsTheTrack) {
-    DefineSlider(1, 10, 40, 100, 0);
+    DefineSlider(slider::Position, 10, 40, 100, 0);
     const QStringList paths = AddTracks({{"a.wav", 1000}, {"clip.mpeg", 61500}});
-    player->surface.Lbl[10].caption = "128kbps";
+    s().Lbl[lbl::Bitrate].caption = "128kbps";
     player->RptA = 5;
     player->RptB = 9;
     player->TNum = 2;
@@ -51,13 +38,13 @@ TEST_F(PlayIt, OpensPlaysAndShowsTheTrack) {
     EXPECT_EQ(player->SongLen, 61500);
     EXPECT_EQ(player->Playing, -1);
     EXPECT_TRUE(player->Timer1.isActive());
-    EXPECT_EQ(Caption(2), "clip");
-    EXPECT_EQ(Caption(4), " 2");
-    EXPECT_EQ(Caption(13), "1:02"); // 61.5 s rounds half to even
-    EXPECT_EQ(Caption(10), "");
+    EXPECT_EQ(Caption(lbl::Title), "clip");
+    EXPECT_EQ(Caption(lbl::TrackNumber), " 2");
+    EXPECT_EQ(Caption(lbl::TotalTime), "1:02"); // 61.5 s rounds half to even
+    EXPECT_EQ(Caption(lbl::Bitrate), "");
     EXPECT_EQ(player->RptA + player->RptB, 0);
-    EXPECT_TRUE(player->surface.iSlider[1].visible);
-    EXPECT_TRUE(Lit(4));
+    EXPECT_TRUE(s().iSlider[slider::Position].visible);
+    EXPECT_TRUE(Lit(light::Playing));
 }
 
 TEST_F(PlayIt, AMissingFileIsMarkedOnceAndPlaysAgainWhenItIsBack) {
@@ -65,15 +52,15 @@ TEST_F(PlayIt, AMissingFileIsMarkedOnceAndPlaysAgainWhenItIsBack) {
     QFile::rename(paths[0], paths[0] + ".away");
     player->PlayIt();
     player->PlayIt();
-    EXPECT_EQ(player->playlist.At(0).name, "gone [FILE NOT FOUND]");
-    EXPECT_EQ(player->playlist.At(0).path, paths[0]); // kept, so no saved list loses it
+    EXPECT_EQ(model().At(0).name, "gone [FILE NOT FOUND]");
+    EXPECT_EQ(model().At(0).path, paths[0]); // kept, so no saved list loses it
     EXPECT_EQ(player->Dev, "");
     EXPECT_FALSE(player->Timer1.isActive());
     EXPECT_FALSE(media[0].IsOpen());
 
     QFile::rename(paths[0] + ".away", paths[0]);
     player->PlayIt();
-    EXPECT_EQ(player->playlist.At(0).name, "gone");
+    EXPECT_EQ(model().At(0).name, "gone");
     EXPECT_EQ(media[0].OpenName(), paths[0]);
     EXPECT_TRUE(player->Timer1.isActive());
 }
@@ -82,18 +69,18 @@ TEST_F(PlayIt, StreamsAndCdTracksAreNotLookedForOnDisk) {
     test::FakeMedium track;
     track.lengthMs = 200000;
     media.media["cdda://5"] = track;
-    player->playlist.Append({{"radio", "http://127.0.0.1:9/live"}, {"cd", "D:\\Track05.cda"}});
+    model().Append({{"radio", "http://127.0.0.1:9/live"}, {"cd", "D:\\Track05.cda"}});
     player->PlayIt();
     EXPECT_EQ(media[0].OpenName(), "http://127.0.0.1:9/live");
-    EXPECT_EQ(player->playlist.At(0).name, "radio");
+    EXPECT_EQ(model().At(0).name, "radio");
 
     player->TNum = 2; // from its start to one millisecond before its end
     player->PlayIt();
     EXPECT_EQ(player->Dev, "cdaudio");
-    EXPECT_EQ(player->playlist.At(1).name, "cd");
+    EXPECT_EQ(model().At(1).name, "cd");
     EXPECT_EQ(media[0].Track, 5);
     EXPECT_EQ(media[0].plays.back(), std::make_pair(0, 199999));
-    EXPECT_EQ(Caption(13), "3:20");
+    EXPECT_EQ(Caption(lbl::TotalTime), "3:20");
 }
 
 TEST_F(PlayIt, APictureIsShownForFiveSecondsAndADocumentHalts) {
@@ -104,13 +91,13 @@ TEST_F(PlayIt, APictureIsShownForFiveSecondsAndADocumentHalts) {
     EXPECT_EQ(player->SongLen, 5000);
     EXPECT_EQ(player->Elapsed, 0);
     EXPECT_TRUE(player->Timer1.isActive());
-    EXPECT_EQ(Caption(2), "cover");
-    EXPECT_EQ(Caption(13), "0:05");
+    EXPECT_EQ(Caption(lbl::Title), "cover");
+    EXPECT_EQ(Caption(lbl::TotalTime), "0:05");
 
     player->TNum = 2;
     player->PlayIt();
     EXPECT_FALSE(player->Timer1.isActive());
-    EXPECT_EQ(Caption(2), "cover"); // nothing of the document is shown
+    EXPECT_EQ(Caption(lbl::Title), "cover"); // nothing of the document is shown
     EXPECT_FALSE(media.log.join(" ").contains("open"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -134,7 +121,7 @@ TEST_F(PlayIt, AnOpenErrorIsReportedWithTheDeviceTheTextAndAHint) {
                      "MCI Device: ActiveMovie\r\rBroken.\r\rUnhandled Velto error"}));
     EXPECT_EQ(player->Dev, "");
     EXPECT_FALSE(player->Timer1.isActive());
-    EXPECT_EQ(player->playlist.At(0).name, "junk"); // the entry stays as it was
+    EXPECT_EQ(model().At(0).name, "junk"); // the entry stays as it was
 }
 
 TEST_F(PlayIt, AStuckModuleIsWaitedForBoundedlyAndUnloadClosesTheElement) {

@@ -1,30 +1,29 @@
 // The playback tick: time display, intro, A-B repeat, continuous playback
 // with overlap on alternating elements, and the play modes.
-#include "fakes/PlaybackFixture.h"
+#include "fakes/PlayerFixture.h"
 
 using namespace velto;
-using velto::test::PlaybackFixture;
 
-using PlaybackTick = PlaybackFixture;
+using PlaybackTick = test::PlayerFixture;
 
 TEST_F(PlaybackTick, ShowsElapsedOrRemainingTimeAndMovesThePositionKnob) {
-    DefineSlider(1, 10, 40, 100, 0);
+    DefineSlider(slider::Position, 10, 40, 100, 0);
     AddTracks({{"a.mp3", 125000}});
     player->PlayIt();
     Tick(12);
     EXPECT_EQ(player->Elapsed, 1200);
-    EXPECT_EQ(Caption(1), "0:01");
-    EXPECT_EQ(player->surface.iSlider[1].rect.left(), 11); // 1200 / 125000 of 100 px
+    EXPECT_EQ(Caption(lbl::Time), "0:01");
+    EXPECT_EQ(s().iSlider[slider::Position].rect.left(), 11); // 1200 / 125000 of 100 px
     media.nowMs += 64000;
     player->TimeFlag = -1;
     Tick();
     EXPECT_EQ(player->Remain, 125000 - 65300);
-    EXPECT_EQ(Caption(1), "-0:59");
+    EXPECT_EQ(Caption(lbl::Time), "-0:59");
 
     player->StopIt(); // stopped: the tick reads and shows nothing
     Tick(5);
     EXPECT_EQ(player->Elapsed, 65300);
-    EXPECT_EQ(Caption(1), "");
+    EXPECT_EQ(Caption(lbl::Time), "");
 }
 
 TEST_F(PlaybackTick, AtTheEndOrAnErrorTheNextTrackStartsOnTheSameElement) {
@@ -98,10 +97,10 @@ TEST_F(PlaybackTick, IntroPlaysTenSecondsOfEachTrackAndStopAfterTrackStops) {
     // The short one is not cut off by the previous track's position.
     EXPECT_EQ(TicksUntilTrackChanges(), 40);
     player->StpToggle();
-    EXPECT_TRUE(Lit(6));
+    EXPECT_TRUE(Lit(light::StopAfterTrack));
     EXPECT_EQ(TicksUntilTrackChanges(), 101);
     EXPECT_EQ(player->TNum, 1); // loaded, shown and stopped
-    EXPECT_EQ(Caption(13), "1:00");
+    EXPECT_EQ(Caption(lbl::TotalTime), "1:00");
     EXPECT_EQ(player->Playing, 0);
     EXPECT_EQ(media[0].Mode(), kModeStopped);
     EXPECT_EQ(media[0].Position(), 0);
@@ -149,15 +148,15 @@ TEST_F(PlaybackTick, ABRepeatJumpsBackToA) {
     player->RptButton();
     EXPECT_EQ(player->RptA, 2000);
     EXPECT_EQ(player->RptB, 5000);
-    EXPECT_TRUE(Lit(8));
+    EXPECT_TRUE(Lit(light::RepeatAB));
     Tick();
     EXPECT_EQ(media[0].plays.back(), std::make_pair(2000, -1));
     player->RptButton(); // off
     EXPECT_EQ(player->RptA + player->RptB, 0);
-    EXPECT_TRUE(Lit(14));
+    EXPECT_TRUE(Lit(light::RepeatABOff));
 
     // With a separate B button, the A-B button only ever sets A.
-    player->surface.Btn[31].visible = true;
+    s().Btn[btn::SetRepeatB].visible = true;
     Tick(10);
     player->RptButton();
     player->RptButton();
@@ -173,10 +172,10 @@ TEST_F(PlaybackTick, AStreamWithoutALengthShowsItsTimeUntilItEnds) {
     media.media[paths[0]].lengthUnknown = true;
     media.media[paths[0]].failAtMs = 30000; // the connection drops
     player->PlayIt();
-    EXPECT_EQ(Caption(13), "0:00");
+    EXPECT_EQ(Caption(lbl::TotalTime), "0:00");
     Tick(25);
-    EXPECT_EQ(Caption(1), "0:02");
+    EXPECT_EQ(Caption(lbl::Time), "0:02");
     EXPECT_EQ(TicksUntilTrackChanges(), 275);
     EXPECT_EQ(player->TNum, 2);
-    EXPECT_EQ(Caption(13), "1:00");
+    EXPECT_EQ(Caption(lbl::TotalTime), "1:00");
 }

@@ -3,9 +3,8 @@
 #include <algorithm>
 
 using namespace velto;
-using velto::test::PlayerFixture;
 
-using StartUp = PlayerFixture;
+using StartUp = test::PlayerFixture;
 
 TEST_F(StartUp, AMissingSkinIsReportedAndTheDefaultUsed) {
     player->Form_Load({});
@@ -56,16 +55,6 @@ TEST_F(StartUp, StartMinHidesOnlyWhereATrayCanBringTheWindowBack) {
     player->Form_Load({});
     EXPECT_FALSE(window.visible);
     EXPECT_FALSE(window.minimized);
-}
-
-TEST_F(StartUp, ActivationAppliesStayOnTopFromTheSetting) {
-    store.Set("WinOnTop", " 1");
-    player->Form_Load({});
-    player->Form_Activate();
-    EXPECT_TRUE(window.onTop);
-    player->settings.WinOnTop = 0;
-    player->Form_Activate();
-    EXPECT_FALSE(window.onTop);
 }
 
 TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {

@@ -18,11 +18,3 @@ TEST(Snap, EdgesWithin240TwipsSnapAndOthersStay) {
     // Far away, even off screen: stays.
     EXPECT_EQ(Snap({60000, -9000}, size, work), QPoint(60000, -9000));
 }
-
-TEST(Snap, WorkAreaConvertsPixelsToTwips) {
-    const TwipRect t = WorkAreaInTwips(QRect(0, 30, 1920, 1050), 15, 15);
-    EXPECT_EQ(t.left, 0);
-    EXPECT_EQ(t.top, 450);
-    EXPECT_EQ(t.right, 28800);
-    EXPECT_EQ(t.bottom, 16200);
-}

@@ -88,10 +88,7 @@ public:
         visible = true;
     }
     bool HasTray() const override { return tray; }
-    void SetStaysOnTop(bool on) override {
-        onTop = on;
-        ++onTopCalls;
-    }
+    void SetStaysOnTop(bool on) override { onTop = on; }
     void RequestQuit() override { ++quitRequests; }
     void SurfaceChanged() override { ++surfaceChanges; }
     QRect WorkArea() const override { return workArea; }
@@ -106,7 +103,7 @@ public:
     int popups = 0;
     QSize size;
     bool visible = false, minimized = false, tray = false, onTop = false;
-    int moves = 0, onTopCalls = 0, quitRequests = 0, surfaceChanges = 0;
+    int moves = 0, quitRequests = 0, surfaceChanges = 0;
 };
 
 } // namespace velto::test
