@@ -1,6 +1,7 @@
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
+#include "platform/Dialogs.h"
 #include "support/TestFiles.h"
 
 #include <gtest/gtest.h>
@@ -19,47 +20,34 @@ TEST(PathNames, SplitsNamesAtEitherSeparator) {
 }
 
 TEST(PathNames, NiceNameExamplesAndEdges) {
-    EXPECT_EQ(NiceName("01_-_First_Song.mp3"), "First Song");
-    EXPECT_EQ(NiceName("03-Title.mp3"), "Title");
-    EXPECT_EQ(NiceName("C:\\Music\\my.best.song.mp3"), "my best song");
-    EXPECT_EQ(NiceName("/home/u/Music/my.best.song.mp3"), "my best song");
-    EXPECT_EQ(NiceName("Track_07.mp3"), "Track 07");
-    EXPECT_EQ(NiceName("05 - Song.mp3"), "Song");
-    EXPECT_EQ(NiceName("2001.mp3"), "2001");
-    // No extension: the whole name; a short name with a dot near its end.
-    EXPECT_EQ(NiceName("Readme"), "Readme");
-    EXPECT_EQ(NiceName("a.b"), "a");
-    EXPECT_EQ(NiceName(""), "");
-    // The last dot among the last five characters starts the extension.
-    EXPECT_EQ(NiceName("song.x.ab"), "song.x");
-    // A folder with a dot near the end of a short path must not crash.
-    EXPECT_EQ(NiceName("x.y\\ab"), "");
+    // No extension: the whole name. The last dot among the last five
+    // characters starts the extension; a folder with a dot near the end of a
+    // short path must not crash.
+    QStringList nice;
+    for (const char* name : {"01_-_First_Song.mp3", "03-Title.mp3", "C:\\Music\\my.best.song.mp3",
+                             "/home/u/Music/my.best.song.mp3", "Track_07.mp3", "05 - Song.mp3",
+                             "2001.mp3", "Readme", "a.b", "", "song.x.ab", "x.y\\ab"})
+        nice << NiceName(name);
+    EXPECT_EQ(nice, QStringList({"First Song", "Title", "my best song", "my best song", "Track 07",
+                                 "Song", "2001", "Readme", "a", "", "song.x", ""}));
 }
 
 TEST(PathNames, FileExistsOnFilesFoldersAndEmptyTextAndLookupWithoutCase) {
     test::TempDir dir;
     const QString f = dir.write("Face.BMP", "x");
-    EXPECT_TRUE(FileExists(f));
-    EXPECT_TRUE(FileExists(dir.path()));
-    EXPECT_FALSE(FileExists(""));
-    EXPECT_FALSE(FileExists(dir.file("missing.mp3")));
-    EXPECT_FALSE(IsDirectory(f));
+    EXPECT_TRUE(FileExists(f) && FileExists(dir.path()) && !IsDirectory(f));
+    EXPECT_FALSE(FileExists("") || FileExists(dir.file("missing.mp3")));
     EXPECT_EQ(ResolveCaseInsensitive(dir.file("face.bmp")), f);
     EXPECT_EQ(ResolveCaseInsensitive(dir.file("none.bmp")), dir.file("none.bmp"));
 }
 
 TEST(Numbers, LeadingNumberRoundingHalfToEvenAndWrittenForms) {
-    EXPECT_EQ(LeadingNumber(" 1"), 1.0);
-    EXPECT_EQ(LeadingNumber("12abc"), 12.0);
-    EXPECT_EQ(LeadingNumber("abc"), 0.0);
-    EXPECT_EQ(LeadingNumber("1e3x"), 1000.0);
-    EXPECT_EQ(LeadingNumber("-"), 0.0);
-    EXPECT_EQ(TextToInt16("2.5"), 2);
-    EXPECT_EQ(TextToInt16("3.5"), 4);
-    EXPECT_EQ(TextToInt16("-2.5"), -2);
-    EXPECT_EQ(TextToInt16("32767"), 32767);
-    EXPECT_EQ(TextToInt16("32768", 7), 7);
-    EXPECT_EQ(TextToInt16("-32769", 7), 7);
+    EXPECT_EQ(QList<double>({LeadingNumber(" 1"), LeadingNumber("12abc"), LeadingNumber("abc"),
+                             LeadingNumber("1e3x"), LeadingNumber("-")}),
+              QList<double>({1, 12, 0, 1000, 0}));
+    EXPECT_EQ(QList<int>({TextToInt16("2.5"), TextToInt16("3.5"), TextToInt16("-2.5"),
+                          TextToInt16("32767"), TextToInt16("32768", 7), TextToInt16("-32769", 7)}),
+              QList<int>({2, 4, -2, 32767, 7, 7}));
     EXPECT_EQ(TextToInt32("40000"), 40000);
     EXPECT_EQ(TextToInt32("1e12", -5), -5);
     EXPECT_EQ(BlankPrefixed(1) + BlankPrefixed(-1), " 1-1");
@@ -79,4 +67,14 @@ TEST(TextFiles, LineEndsDecodingAndAtomicWrites) {
     EXPECT_FALSE(WriteFileAtomically(target + "/x.m3u", "y"));
     EXPECT_EQ(ReadTextLines(target), QStringList({"new"}));
     EXPECT_FALSE(ReadTextLines(dir.file("missing")).has_value());
+}
+
+TEST(DialogFilters, BarSeparatedPairsBecomeQtNameFilters) {
+    EXPECT_EQ(QtNameFilters("Skin control file (*.skin)|*.skin"),
+              QStringList({"Skin control file (*.skin) (*.skin)"}));
+    EXPECT_EQ(QtNameFilters("Playlists|*.m3u;*.pls|All files|*.*"),
+              QStringList({"Playlists (*.m3u *.pls)", "All files (*)"}));
+    // A trailing description without patterns is dropped; nothing gives "All files".
+    EXPECT_EQ(QtNameFilters("Pictures|*.bmp;*.jpg|Odd"), QStringList({"Pictures (*.bmp *.jpg)"}));
+    EXPECT_EQ(QtNameFilters(""), QStringList({"All files (*)"}));
 }

@@ -1,4 +1,8 @@
+// Start-up and shut-down: the command line, the skin, the window and the settings.
+#include "app/CommandLine.h"
 #include "fakes/PlayerFixture.h"
+
+#include <QSet>
 
 #include <algorithm>
 
@@ -13,10 +17,8 @@ TEST_F(StartUp, AMissingSkinIsReportedAndTheDefaultUsed) {
     EXPECT_EQ(dialogs.messages[0], "Previously selected skin not found ()! Using default");
     EXPECT_EQ(dialogs.messages[1],
               "Skin not found!\rSkinName=" + programDir.path() + "/default.skin\rSkinPath=");
-    EXPECT_EQ(player->settings.Skin, programDir.path() + "/default.skin");
     EXPECT_EQ(window.moves, 0); // no stored position: the designed place
-    EXPECT_TRUE(window.visible);
-    EXPECT_TRUE(player->Timer1.isActive() && player->Timer2.isActive());
+    EXPECT_TRUE(window.visible && player->Timer1.isActive() && player->Timer2.isActive());
 
     const QString skin = programDir.write("mine.skin", "VeltoSkin\n");
     store.Set("Skin", skin);
@@ -53,8 +55,7 @@ TEST_F(StartUp, StartMinHidesOnlyWhereATrayCanBringTheWindowBack) {
     window.tray = true;
     MakePlayer();
     player->Form_Load({});
-    EXPECT_FALSE(window.visible);
-    EXPECT_FALSE(window.minimized);
+    EXPECT_FALSE(window.visible || window.minimized);
 }
 
 TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {
@@ -62,9 +63,6 @@ TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {
     player->TNum = 3;
     player->Form_Unload();
     player->Form_Unload(); // a second close does not write again
-    EXPECT_EQ(store.Value("WinOnTop"), " 0");
-    EXPECT_EQ(store.Value("PBOverlap"), "0");
-    EXPECT_EQ(store.Value("SnoozeTime"), "23:59");
     EXPECT_EQ(store.Value("LastTrack"), " 3");
     EXPECT_TRUE(store.Value("X").isNull());
     EXPECT_EQ(std::count_if(store.writes.begin(), store.writes.end(),
@@ -73,13 +71,23 @@ TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {
     EXPECT_FALSE(player->Timer1.isActive());
 }
 
-TEST_F(StartUp, MixerStartsTheFirstFoundElseSaysSo) {
-    player->ShowMixer();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains("pavucontrol"));
-    shell.available = {"pavucontrol-qt"};
-    player->ShowMixer();
-    shell.available << "pavucontrol";
-    player->ShowMixer();
-    EXPECT_EQ(shell.started, QStringList({"/usr/bin/pavucontrol-qt", "/usr/bin/pavucontrol"}));
+namespace {
+CommandLine Parse(const QStringList& args, const QSet<QString>& files = {}) {
+    return CommandLine::Parse(args, [&](const QString& p) { return files.contains(p); });
+}
+} // namespace
+
+TEST(CommandLine, QuotesGoArgumentsJoinWhenTheyNameOneFileAndAFileBeatsAnOption) {
+    EXPECT_TRUE(Parse({}).items.isEmpty());
+    EXPECT_EQ(Parse({"\"/m/My Song.mp3\""}).items, QStringList({"/m/My Song.mp3"}));
+    EXPECT_EQ(Parse({"/m/a \"b\".mp3"}).items, QStringList({"/m/a \"b\".mp3"}));
+    EXPECT_EQ(Parse({"/m/My", "Song.mp3"}, {"/m/My Song.mp3"}).items,
+              QStringList({"/m/My Song.mp3"}));
+    EXPECT_EQ(Parse({"/m/a.mp3", "/m/b.mp3", "/m/c"}, {"/m/a.mp3"}).items,
+              QStringList({"/m/a.mp3", "/m/b.mp3", "/m/c"}));
+    EXPECT_EQ(Parse({"--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"--version"}).action, CommandLine::Action::Version);
+    const CommandLine file = Parse({"--help"}, {"--help"});
+    EXPECT_EQ(file.action, CommandLine::Action::Items);
+    EXPECT_EQ(file.items, QStringList({"--help"}));
 }

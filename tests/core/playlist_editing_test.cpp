@@ -42,8 +42,7 @@ TEST_F(PlaylistEditing, AddingFilesPicturesPlaylistsFoldersAndNothing) {
     EXPECT_EQ(Entries(),
               QStringList({"Track 07", "holiday (picture)", "missing-but-kept", "live"}));
     EXPECT_EQ(model().At(3).path, "http://radio.example.net/live");
-    EXPECT_EQ(player->TNum, 1);
-    EXPECT_EQ(Caption(lbl::PlaylistCount), " 4");
+    EXPECT_TRUE(player->TNum == 1 && Caption(lbl::PlaylistCount) == " 4");
 
     // A playlist is read in one insertion; a folder is scanned.
     int inserts = 0;
@@ -89,22 +88,19 @@ TEST_F(PlaylistEditing, DeletingMovingAndClearingKeepTheSelectionSensible) {
     player->PlNames_KeyDown(65, 0); // not the Delete key
     EXPECT_EQ(Entries(), QStringList({"1", "2", "3", "4"}));
     player->PlNames_KeyDown(46, 0); // the last: the selection moves up
-    EXPECT_EQ(model().Selection(), 2);
-    EXPECT_EQ(Caption(lbl::PlaylistCount), " 3");
+    EXPECT_TRUE(model().Selection() == 2 && Caption(lbl::PlaylistCount) == " 3");
     player->PlNames_DblClick(); // plays the selected entry
     EXPECT_EQ(player->TNum, 3);
 
     fill(9);
     player->ShowPlCount();
     EXPECT_EQ(Caption(lbl::PlaylistCount), " 12");
-    player->surface.iCover.picture = QImage(4, 4, QImage::Format_RGB32);
+    s().iCover.picture = QImage(4, 4, QImage::Format_RGB32);
     player->PlClear();
-    EXPECT_EQ(model().Count(), 0);
-    EXPECT_EQ(model().Selection(), -1);
-    EXPECT_EQ(player->TNum, 1);
-    EXPECT_EQ(Caption(lbl::PlaylistTitle), "untitled");
-    EXPECT_EQ(Caption(lbl::PlaylistCount), " 0");
-    EXPECT_TRUE(player->surface.iCover.picture.isNull());
+    EXPECT_TRUE(model().Count() == 0 && model().Selection() == -1 && player->TNum == 1);
+    EXPECT_EQ(QStringList({Caption(lbl::PlaylistTitle), Caption(lbl::PlaylistCount)}),
+              QStringList({"untitled", " 0"}));
+    EXPECT_TRUE(s().iCover.picture.isNull());
     player->PlDelSel(); // nothing selected, nothing left
     EXPECT_EQ(Caption(lbl::PlaylistCount), " 0");
 }
@@ -112,8 +108,8 @@ TEST_F(PlaylistEditing, DeletingMovingAndClearingKeepTheSelectionSensible) {
 TEST_F(PlaylistEditing, TheListNeverGrowsBeyondItsLimit) {
     fill(kMaxPlaylistEntries - 1);
     player->PlRead(userDir.write("three.m3u", "a.mp3\nb.mp3\nc.mp3\n"));
-    EXPECT_EQ(model().Count(), kMaxPlaylistEntries);
-    EXPECT_EQ(model().At(kMaxPlaylistEntries - 1).path, userDir.file("a.mp3"));
+    EXPECT_EQ(Entries(&PlaylistEntry::path).mid(kMaxPlaylistEntries - 1),
+              QStringList({userDir.file("a.mp3")}));
     EXPECT_EQ(Caption(lbl::PlaylistCount), " 32766");
     add("/m/one-more.mp3");
     userDir.write("Folder/x.mp3", "x");

@@ -1,5 +1,9 @@
+// Playlist files: entries, reading and writing; scanning a folder.
+#include "playlist/FolderScan.h"
 #include "playlist/PlaylistFiles.h"
 #include "support/TestFiles.h"
+
+#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -15,20 +19,24 @@ QStringList paths(const std::vector<PlaylistEntry>& entries) {
         out << e.path;
     return out;
 }
+QStringList relativePaths(const std::vector<PlaylistEntry>& entries, const TempDir& dir) {
+    return paths(entries).replaceInStrings(dir.path() + "/", "");
+}
 } // namespace
 
 TEST(PlaylistEntries, RelativeRootRelativeDriveLetterAndUrlEntries) {
+    // Made on Windows, the backslash separates folders; a drive letter is kept
+    // exactly as written, so it is written back the same; radio stations stay
+    // URLs, never joined to the folder.
     const QString list = "/home/ann/My Lists/party.m3u";
-    EXPECT_EQ(pathOf("a.mp3", list), "/home/ann/My Lists/a.mp3");
-    // Made on Windows: the backslash separates folders.
-    EXPECT_EQ(pathOf("Music\\Best Of\\a.mp3", list), "/home/ann/My Lists/Music/Best Of/a.mp3");
-    EXPECT_EQ(pathOf("\\Music\\a.mp3", list), "/Music/a.mp3");
-    EXPECT_EQ(pathOf("/srv/music/a.mp3", list), "/srv/music/a.mp3");
-    // A drive letter is kept exactly as written, so it is written back the same.
-    EXPECT_EQ(pathOf("C:\\Music\\Old\\b.mp3", list), "C:\\Music\\Old\\b.mp3");
-    // Radio stations stay URLs, never joined to the folder.
-    EXPECT_EQ(pathOf("http://radio.example.net:8000/live", list),
-              "http://radio.example.net:8000/live");
+    QStringList got;
+    for (const char* text : {"a.mp3", "Music\\Best Of\\a.mp3", "\\Music\\a.mp3", "/srv/music/a.mp3",
+                             "C:\\Music\\Old\\b.mp3", "http://radio.example.net:8000/live"})
+        got << pathOf(text, list);
+    EXPECT_EQ(got,
+              QStringList({"/home/ann/My Lists/a.mp3", "/home/ann/My Lists/Music/Best Of/a.mp3",
+                           "/Music/a.mp3", "/srv/music/a.mp3", "C:\\Music\\Old\\b.mp3",
+                           "http://radio.example.net:8000/live"}));
     EXPECT_EQ(ResolveEntry("http://radio.example.net:8000/", list).name,
               "http://radio.example.net:8000/");
 
@@ -50,13 +58,10 @@ TEST(PlaylistEntries, M3uSkipsCommentsAndPlsTakesCaseSensitiveFileKeysUntrimmed)
 
 TEST(PlaylistFileReading, EveryLineEndEndsALine) {
     TempDir dir;
-    const QString lf = dir.write("lf.m3u", "a.mp3\nb.mp3\n");
-    const QString cr = dir.write("cr.M3U", "a.mp3\rb.mp3\r");
-    const QString crlf = dir.write("crlf.m3u", "#EXTM3U\r\na.mp3\r\n\r\nb.mp3");
-    for (const QString& f : {lf, cr, crlf})
-        EXPECT_EQ(paths(ReadPlaylistFile(f, 100)),
+    for (const char* text : {"a.mp3\nb.mp3\n", "a.mp3\rb.mp3\r", "#EXTM3U\r\na.mp3\r\n\r\nb.mp3"})
+        EXPECT_EQ(paths(ReadPlaylistFile(dir.write("l.M3U", text), 100)),
                   QStringList({dir.file("a.mp3"), dir.file("b.mp3")}))
-            << f.toStdString();
+            << text;
     EXPECT_TRUE(ReadPlaylistFile(dir.file("missing.m3u"), 10).empty());
     EXPECT_TRUE(ReadPlaylistFile(dir.write("notes.txt", "a.mp3\n"), 10).empty());
     const QString pls = dir.write("radio.PLS", "[playlist]\nFile1=http://r.example/one\n"
@@ -78,4 +83,39 @@ TEST(M3uWriting, RelativeOnlyBelowTheListsOwnFolderAndUnplayableEntriesLeftOut) 
     EXPECT_EQ(M3uText(model, "/home/ann/Lists/x.m3u"),
               "Music/a.mp3\r\n/home/ann/lists/b.mp3\r\nhttp://radio.example.net/live\r\n"
               "C:\\Music\\e.mp3\r\nf.mp3\r\n/home/ann/ListsX/g.mp3\r\n");
+}
+
+TEST(FolderScan, TheExtensionTestIsASubstringTestOfTheUpperCasedExtension) {
+    EXPECT_TRUE(ExtensionTaken("x.mp", kDefaultValidExt)); // inside MP2
+    EXPECT_TRUE(ExtensionTaken("clip.Mov", kDefaultValidExt));
+    EXPECT_FALSE(ExtensionTaken("song.ogg", kDefaultValidExt));
+    EXPECT_FALSE(ExtensionTaken("odd.", kDefaultValidExt)); // no extension at all
+    EXPECT_TRUE(ExtensionTaken("a.ogg", "mp3 ogg"));        // a list typed in lower case
+    EXPECT_EQ(ExtensionsInForce("  "), kDefaultValidExt);
+}
+
+TEST(FolderScan, OwnFilesFirstThenLevelByLevelSortedWithoutCase) {
+    TempDir dir;
+    for (const char* name : {"b.mp3", "A.mp3", "c.ogg", "sub/b.mp3", "sub/deeper/d.wav",
+                             "Second/x.mp", "Second/01_-_First_Song.mp3", ".hidden.mp3",
+                             ".secret/e.mp3", "sub/.f.mp3", "MP3", "y.mp3.txt"})
+        dir.write(name, "x");
+    int pumps = 0;
+    const auto found = ScanFolder(dir.path() + "/", kDefaultValidExt, 100, [&] { ++pumps; });
+    EXPECT_EQ(relativePaths(found, dir),
+              QStringList({"A.mp3", "b.mp3", "MP3", "Second/01_-_First_Song.mp3", "Second/x.mp",
+                           "sub/b.mp3", "sub/deeper/d.wav"}));
+    EXPECT_EQ(found[3].name, "First Song");
+    EXPECT_GT(pumps, 0);
+    EXPECT_EQ(relativePaths(ScanFolder(dir.path(), kDefaultValidExt, 2), dir),
+              QStringList({"A.mp3", "b.mp3"}));
+    EXPECT_TRUE(ScanFolder(dir.file("nothing-here"), kDefaultValidExt, 100).empty());
+
+    // A link back up the tree is followed once.
+    TempDir loop;
+    loop.write("a/song.mp3", "x");
+    ASSERT_TRUE(QFile::link(loop.path(), loop.file("a/loop")));
+    ASSERT_TRUE(QFile::link(loop.file("a"), loop.file("same")));
+    EXPECT_EQ(relativePaths(ScanFolder(loop.path(), kDefaultValidExt, 100), loop),
+              QStringList({"a/song.mp3"}));
 }

@@ -1,12 +1,47 @@
-// The skin format's records and their edge cases, loaded onto a Player.
+// The skin format: its fields, and its records and their edge cases loaded onto a Player.
 #include "fakes/PlayerFixture.h"
-
-#include <QPainter>
+#include "skin/FieldReader.h"
 
 using namespace velto;
 using test::ButtonRecord;
 
 using SkinFormat = test::PlayerFixture;
+
+TEST(SkinFields, FieldsEndAtCommasAndLineEndsAndQuotesMayHoldCommas) {
+    FieldReader in(QStringLiteral("a,b\r\nc\rd\ne,  spaced out  ,\t\"a, b\" ,"
+                                  "\"  kept  \"junk,,\"open, line\nnext"));
+    QStringList got;
+    while (!in.AtEnd())
+        got << in.Field();
+    // Blanks inside quotes stay, text after the quote goes, an unclosed
+    // quote ends at the line end.
+    EXPECT_EQ(got, QStringList({"a", "b", "c", "d", "e", "spaced out", "a, b", "  kept  ", "",
+                                "open, line", "next"}));
+    EXPECT_THROW(in.Field(), SkinError);
+}
+
+// A head alone on its line: the line read takes the next line, verbatim.
+TEST(SkinFields, ALineReadTakesTheRestOfTheLineOrTheNextLineAfterAFieldEndedOne) {
+    FieldReader in(QStringLiteral("/,rest of it\r\n;\r\n  kept, verbatim  \r\nnext"));
+    EXPECT_EQ(QStringList({in.Field(), in.Line(), in.Field(), in.Line(), in.Line()}),
+              QStringList({"/", "rest of it", ";", "  kept, verbatim  ", "next"}));
+    EXPECT_THROW(in.Line(), SkinError);
+}
+
+TEST(SkinFields, NumbersAreWholeFieldsRoundedHalfToEvenWithinTheirWidth) {
+    FieldReader in(QStringLiteral("12, -3 ,,2.5,3.5,+7,1e2,32767,-32768"));
+    for (int want : {12, -3, 0, 2, 4, 7, 100, 32767, -32768})
+        EXPECT_EQ(in.Int16(), want);
+    EXPECT_THROW(in.Int16(), SkinError); // past the end
+
+    for (const char* bad : {"abc", "12abc", "32768", "-32769", "٣"}) {
+        FieldReader r(QString::fromUtf8(bad));
+        EXPECT_THROW(r.Int16(), SkinError) << bad;
+    }
+    FieldReader wide(QStringLiteral("40000,-2147483648,2147483648"));
+    EXPECT_EQ(QList<int32_t>({wide.Int32(), wide.Int32()}), QList<int32_t>({40000, INT32_MIN}));
+    EXPECT_THROW(wide.Int32(), SkinError);
+}
 
 TEST_F(SkinFormat, InfoTextCommentsAndTheMagicSharingItsLine) {
     test::WriteSkin(programDir, "t.skin", ""); // the bitmaps
@@ -24,7 +59,6 @@ TEST_F(SkinFormat, InfoTextCommentsAndTheMagicSharingItsLine) {
 TEST_F(SkinFormat, RecordsKeepTheirFieldsWithTheFormatsOwnRules) {
     LoadRecords("B12,10,20,30,15,0,0,xyz,Play it\r\n"
                 "B13, 40 , 20 , 30 , 15 , 100 , 7 ,\"+\",~no tip\r\n"
-                "B14,70,20,30,15,0,0,\"\",\"Tip, with comma\"\r\n"
                 "L3,5,6,50,12,255,128,0,9,DejaVu Sans,Clock\r\n"
                 "I4,7,8,6,6,0,255,0,3,unused\r\nI5,7,8,6,6,0,255,0,9,unknown shape\r\n"
                 "S2,100,10,0,60,150,0,12,8,Volume\r\n"
@@ -32,7 +66,6 @@ TEST_F(SkinFormat, RecordsKeepTheirFieldsWithTheFormatsOwnRules) {
                 "D3,20,70,0,120,9,13,4,0,1,8,Clock\r\n"
                 "X,0,60,120,40,200,210,220,10,20,30,8,DejaVu Sans Mono,Playlist\r\n");
     const ButtonElement& b12 = s().Btn[12];
-    EXPECT_EQ(b12.rect, QRect(10, 20, 30, 15));
     EXPECT_EQ(b12.pressedFace, QPoint(10, 20)); // px + py = 0: its own place
     EXPECT_EQ(QStringList({b12.toolTip, b12.tag, skin().BtnKey[12]}),
               QStringList({"Play it", "0,0", "x"})); // the key: the first character only
@@ -40,13 +73,11 @@ TEST_F(SkinFormat, RecordsKeepTheirFieldsWithTheFormatsOwnRules) {
     EXPECT_EQ(b13.pressedFace, QPoint(100, 7));
     EXPECT_EQ(QStringList({b13.toolTip, b13.tag, skin().BtnKey[13]}),
               QStringList({"", "100,7", "+"}));
-    EXPECT_EQ(s().Btn[14].toolTip, "Tip, with comma");
     const TextFieldElement& field = s().Lbl[lbl::Clock];
-    EXPECT_EQ(field.color, QColor(255, 128, 0));
+    EXPECT_EQ(QList<QColor>({field.color, s().PlNames.textColor, s().PlNames.background}),
+              QList<QColor>({QColor(255, 128, 0), QColor(200, 210, 220), QColor(10, 20, 30)}));
     EXPECT_EQ(QStringList({QString::number(field.fontSize), field.fontName, field.toolTip}),
               QStringList({"9", "DejaVu Sans", "Clock"}));
-    EXPECT_EQ(QList<QColor>({s().PlNames.textColor, s().PlNames.background}),
-              QList<QColor>({QColor(200, 210, 220), QColor(10, 20, 30)}));
 
     EXPECT_FALSE(s().Ind[4].visible); // placed; the lights decide when it shows
     EXPECT_EQ(s().Ind[4].shape, LightShape::Circle);
@@ -116,21 +147,6 @@ TEST_F(SkinFormat, LinkButtonsTakeOneMoreFieldAndBadElementsAreListedInOneMessag
     EXPECT_EQ(s().Ind[2].rect, QRect(-10, -10, 5, 5));
     EXPECT_FALSE(s().Btn[5].visible);
     EXPECT_EQ(skin().BtnKey[5], "Q"); // hidden, but its key still counts
-}
-
-TEST_F(SkinFormat, WorkPicturesBuildTheFaceAndResource) {
-    QImage sheet(40, 20, QImage::Format_RGB32);
-    sheet.fill(Qt::blue);
-    QPainter(&sheet).fillRect(20, 0, 20, 20, Qt::yellow);
-    sheet.save(programDir.file("sheet.bmp"), "BMP");
-    LoadRecords(
-        "R2,SHEET.BMP\r\nW0,30,10\r\nZ0,20,0,20,20,10,0\r\nW1,5,5\r\nZ1,0,0,5,5,0,0\r\nU\r\n");
-    ASSERT_EQ(s().face.size(), QSize(30, 10));
-    EXPECT_EQ(s().face.pixelColor(5, 5), QColor(Qt::black)); // left as sized
-    EXPECT_EQ(s().face.pixelColor(15, 5), QColor(Qt::yellow));
-    EXPECT_EQ(s().ResBmp.pixelColor(2, 2), QColor(Qt::blue));
-    for (const QImage& pic : skin().Pic)
-        EXPECT_TRUE(pic.isNull()); // emptied after the load
 }
 
 TEST_F(SkinFormat, AMalformedNumberEndsTheLoadWithWhatWasApplied) {

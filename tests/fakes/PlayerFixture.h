@@ -60,11 +60,11 @@ protected:
     PlayerFixture() { MakePlayer(); }
 
     // A new Player on the same store and folders (as a restart would be).
-    void MakePlayer(MainWindow* shownIn = nullptr) {
+    void MakePlayer(MainWindow* shownIn = nullptr, MediaElementFactory* elements = nullptr) {
         player.reset();
-        player = std::make_unique<Player>(Ports{store, dialogs, clock, shell,
-                                                Folders{programDir.path(), userDir.path()}, media,
-                                                shownIn ? shownIn : &window});
+        player = std::make_unique<Player>(
+            Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()},
+                  elements ? *elements : media, shownIn ? shownIn : &window});
     }
     // Loads a skin of the test header followed by `records`.
     void LoadRecords(const QByteArray& records, int cool = 0) {
