@@ -7,19 +7,20 @@
 
 namespace velto {
 
+// Every member has a default, so a request names only what it sets.
 struct FileDialogRequest {
-    QString title;
+    QString title{};
     // "description|patterns|description|patterns", patterns separated by ";".
-    QString filter;
-    QString initialFolder;
+    QString filter{};
+    QString initialFolder{};
     int filterIndex = 1; // 1-based
-    QString fileName;
+    QString fileName{};
     bool save = false; // a save dialog; it adds no extension
 };
 
 struct FileDialogResult {
-    QString fileName;  // full path
-    QString fileTitle; // name without folder
+    QString fileName{};  // full path
+    QString fileTitle{}; // name without folder
     int filterIndex = 1;
 };
 
@@ -34,6 +35,14 @@ public:
     virtual std::optional<QString> BrowseFolder(const QString& title,
                                                 const QString& initialFolder) = 0;
 };
+
+// Shows a file dialog; nothing when the user cancelled or no file was chosen.
+inline std::optional<FileDialogResult> AskForFile(Dialogs& dialogs,
+                                                  const FileDialogRequest& request) {
+    auto chosen = dialogs.ShowFileDialog(request);
+    if (chosen && chosen->fileName.isEmpty()) return std::nullopt;
+    return chosen;
+}
 
 // "Playlists|*.m3u;*.pls|All files|*.*" as Qt name filters:
 // "Playlists (*.m3u *.pls)", "All files (*)".

@@ -29,15 +29,18 @@ void MediaDialogs::RememberFolder(const QString& folder) {
     s_.settings.SavePath(store_);
 }
 
+QString MediaDialogs::AskPlaylist(const QString& title, const QString& filter, bool save) {
+    const auto chosen = AskForFile(
+        dialogs_,
+        {.title = title, .filter = filter, .initialFolder = s_.settings.Path, .save = save});
+    if (!chosen) return QString();
+    RememberFolder(PathOnly(chosen->fileName));
+    return chosen->fileName;
+}
+
 void MediaDialogs::PlLoad() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Load Playlist");
-    request.filter = kLoadFilter;
-    request.initialFolder = s_.settings.Path;
-    const auto chosen = dialogs_.ShowFileDialog(request);
-    if (!chosen || chosen->fileName.isEmpty()) return;
-    const QString file = chosen->fileName;
-    RememberFolder(PathOnly(file));
+    const QString file = AskPlaylist(QStringLiteral("Load Playlist"), kLoadFilter, false);
+    if (file.isEmpty()) return;
     if (s_.settings.ClearPLFirst == 1) editor_.PlClear();
     editor_.PlRead(file);
     if (s_.settings.AutoPlay == 1) {
@@ -47,15 +50,8 @@ void MediaDialogs::PlLoad() {
 }
 
 void MediaDialogs::PlSave() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Save Playlist");
-    request.filter = kSaveFilter;
-    request.initialFolder = s_.settings.Path;
-    request.save = true;
-    const auto chosen = dialogs_.ShowFileDialog(request);
-    if (!chosen || chosen->fileName.isEmpty()) return;
-    const QString file = chosen->fileName;
-    RememberFolder(PathOnly(file));
+    const QString file = AskPlaylist(QStringLiteral("Save Playlist"), kSaveFilter, true);
+    if (file.isEmpty()) return;
     // The title names the file only when the playlist really is in it.
     if (editor_.WritePL(file)) display_.ShowCaption(lbl::PlaylistTitle, NiceName(file));
 }
@@ -63,13 +59,11 @@ void MediaDialogs::PlSave() {
 void MediaDialogs::OpenMedia() {
     s_.AddName.clear();
     if (openFilterIndex_ == 0) openFilterIndex_ = 1;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Open Media file");
-    request.filter = kOpenMediaFilter;
-    request.initialFolder = s_.settings.Path;
-    request.filterIndex = openFilterIndex_;
-    const auto chosen = dialogs_.ShowFileDialog(request);
-    if (!chosen || chosen->fileName.isEmpty()) return;
+    const auto chosen = AskForFile(dialogs_, {.title = QStringLiteral("Open Media file"),
+                                              .filter = kOpenMediaFilter,
+                                              .initialFolder = s_.settings.Path,
+                                              .filterIndex = openFilterIndex_});
+    if (!chosen) return;
     openFilterIndex_ = chosen->filterIndex;
     const QString path = chosen->fileName;
     const QString name = chosen->fileTitle.isEmpty() ? FileOnly(path) : chosen->fileTitle;

@@ -35,6 +35,9 @@ public:
 
 private:
     void RememberFolder(const QString& folder);
+    // A playlist file chosen in the remembered folder, whose folder is then
+    // remembered; empty on cancel.
+    QString AskPlaylist(const QString& title, const QString& filter, bool save);
 
     PlayerState& s_;
     Dialogs& dialogs_;

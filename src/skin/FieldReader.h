@@ -13,7 +13,7 @@
 
 namespace velto {
 
-// Ends a skin load silently with what was applied so far.
+// Ends a skin load with what was applied so far; `why` goes to the log only.
 struct SkinError {
     QString why;
 };

@@ -1,25 +1,26 @@
 #include "skin/Lights.h"
 
+#include "state/Elements.h"
+
 namespace velto {
 
-std::array<bool, 17> LightStates(const PlayerFlags& f) {
-    std::array<bool, 17> on{};
-    on[1] = false;
-    on[2] = f.Playing == 0;
-    on[3] = f.Paused != 0;
-    on[4] = f.Playing != 0;
-    on[5] = f.Intro != 0;
-    on[11] = !on[5];
-    on[6] = f.STP != 0;
-    on[12] = !on[6];
-    on[7] = f.Repeat != 0;
-    on[13] = !on[7];
-    on[8] = f.RptB >= 1;
-    on[14] = f.RptB == 0;
-    on[9] = f.Random != 0;
-    on[15] = !on[9];
-    on[10] = f.Shuffle != 0;
-    on[16] = !on[10];
+std::array<bool, kLights + 1> LightStates(const PlayerFlags& f) {
+    std::array<bool, kLights + 1> on{};
+    on[light::Stopped] = f.Playing == 0;
+    on[light::Paused] = f.Paused != 0;
+    on[light::Playing] = f.Playing != 0;
+    on[light::Intro] = f.Intro != 0;
+    on[light::IntroOff] = !on[light::Intro];
+    on[light::StopAfterTrack] = f.STP != 0;
+    on[light::StopAfterTrackOff] = !on[light::StopAfterTrack];
+    on[light::Repeat] = f.Repeat != 0;
+    on[light::RepeatOff] = !on[light::Repeat];
+    on[light::RepeatAB] = f.RptB >= 1;
+    on[light::RepeatABOff] = f.RptB == 0;
+    on[light::Random] = f.Random != 0;
+    on[light::RandomOff] = !on[light::Random];
+    on[light::Shuffle] = f.Shuffle != 0;
+    on[light::ShuffleOff] = !on[light::Shuffle];
     return on;
 }
 

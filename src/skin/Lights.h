@@ -1,5 +1,7 @@
 #pragma once
 // The sixteen state lights: each flag drives an "on" light and an "off" light.
+#include "state/Elements.h"
+
 #include <array>
 #include <cstdint>
 
@@ -11,6 +13,6 @@ struct PlayerFlags {
 };
 
 // Visibility of lights 1..16 (index 0 unused).
-std::array<bool, 17> LightStates(const PlayerFlags& f);
+std::array<bool, kLights + 1> LightStates(const PlayerFlags& f);
 
 } // namespace velto

@@ -79,9 +79,10 @@ void SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
     timer1_.stop();
     try {
         LoadAfterMagic(in, path, importKnown);
-    } catch (const SkinError&) {
+    } catch (const SkinError& e) {
         // A malformed number, a read past the end, a cancelled import or a
         // picture that cannot be decoded: what was applied so far stays.
+        qWarning("skin %s: %s", qUtf8Printable(path), qUtf8Printable(e.why));
     }
     for (QImage& pic : s_.skin.Pic)
         pic = QImage();
@@ -165,12 +166,10 @@ QString SkinLoader::ReadBitmapLine(FieldReader& in, bool importKnown) {
     const QString filter = in.Field();
     const QString fileName = in.Field();
     if (importKnown) return s_.settings.SkinImport;
-    FileDialogRequest request;
-    request.title = QStringLiteral("Import Skin");
-    request.filter = filter;
-    request.initialFolder = second;
-    request.fileName = fileName;
-    const auto chosen = dialogs_.ShowFileDialog(request);
+    const auto chosen = AskForFile(dialogs_, {.title = QStringLiteral("Import Skin"),
+                                              .filter = filter,
+                                              .initialFolder = second,
+                                              .fileName = fileName});
     if (!chosen) throw SkinError{QStringLiteral("import cancelled")};
     s_.settings.SkinImport = PathOnly(chosen->fileName);
     return s_.settings.SkinImport;
@@ -204,13 +203,10 @@ void SkinLoader::HideElements() {
 }
 
 void SkinLoader::SelectSkin() {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Select Skin");
-    request.filter = kSkinFilter;
-    request.initialFolder =
-        s_.settings.SkinPath.isEmpty() ? folders_.program : s_.settings.SkinPath;
-    request.filterIndex = 1;
-    const auto chosen = dialogs_.ShowFileDialog(request);
+    const QString folder = s_.settings.SkinPath.isEmpty() ? folders_.program : s_.settings.SkinPath;
+    const auto chosen = AskForFile(
+        dialogs_,
+        {.title = QStringLiteral("Select Skin"), .filter = kSkinFilter, .initialFolder = folder});
     if (!chosen) return;
     LoadSkin(chosen->fileName, false);
 }

@@ -95,6 +95,16 @@ void SkinRecords::Dispatch(QChar code, int32_t n, const QString& head) {
     }
 }
 
+bool SkinRecords::Within(int32_t n, int32_t low, int32_t high, const QString& head) {
+    if (inRange(n, low, high)) return true;
+    bad_ << head;
+    return false;
+}
+
+bool SkinRecords::Known(int32_t n, int32_t count, const QString& head) {
+    return n != 0 && Within(n, 1, count, head);
+}
+
 QColor SkinRecords::Colour() {
     const int r = in_.Int16();
     const int g = in_.Int16();
@@ -109,21 +119,14 @@ void SkinRecords::Button(int32_t n, const QString& head) {
     const QString tip = in_.Field();
     const QString link =
         (n == Code(Action::SkinLink1) || n == Code(Action::SkinLink2)) ? in_.Field() : QString();
-    if (n == 0) return;
-    if (!inRange(n, 1, kButtons)) {
-        bad_ << head;
-        return;
-    }
+    if (!Known(n, kButtons, head)) return;
     ButtonElement& btn = surface_.Btn[n];
     btn.rect = QRect(x, y, w, h);
     btn.toolTip = TipText(tip);
     btn.tag = QStringLiteral("%1,%2").arg(px).arg(py);
     // A button without area stays hidden but keeps its key: a keyboard-only action.
     btn.visible = w >= 1 && h >= 1;
-    const bool ownPlace = px + py == 0;
-    state_.BtnFaceX[n] = ownPlace ? x : px;
-    state_.BtnFaceY[n] = ownPlace ? y : py;
-    btn.pressedFace = QPoint(state_.BtnFaceX[n], state_.BtnFaceY[n]);
+    btn.pressedFace = px + py == 0 ? QPoint(x, y) : QPoint(px, py); // 0,0: at its own place
     state_.BtnKey[n] = key.left(1);
     if (n == Code(Action::SkinLink1)) state_.SkinLink1 = link;
     if (n == Code(Action::SkinLink2)) state_.SkinLink2 = link;
@@ -135,11 +138,7 @@ void SkinRecords::TextField(int32_t n, const QString& head) {
     const int16_t size = in_.Int16();
     const QString font = in_.Field();
     const QString tip = in_.Field();
-    if (w < 1 || h < 1 || n == 0) return;
-    if (!inRange(n, 1, kTextFields)) {
-        bad_ << head;
-        return;
-    }
+    if (w < 1 || h < 1 || !Known(n, kTextFields, head)) return;
     TextFieldElement& lbl = surface_.Lbl[n];
     lbl.rect = QRect(x, y, w, h);
     lbl.toolTip = TipText(tip);
@@ -154,11 +153,7 @@ void SkinRecords::Light(int32_t n, const QString& head) {
     const QColor colour = Colour();
     const int16_t shape = in_.Int16();
     in_.Field(); // a text the lights do not use
-    if (w < 1 || h < 1 || n == 0) return;
-    if (!inRange(n, 1, kLights)) {
-        bad_ << head;
-        return;
-    }
+    if (w < 1 || h < 1 || !Known(n, kLights, head)) return;
     LightElement& light = surface_.Ind[n];
     light.rect = QRect(x, y, w, h);
     light.color = colour;
@@ -172,22 +167,13 @@ void SkinRecords::Slider(int32_t n, const QString& head) {
     // A negative track length reads as none: the knob is then not dragged.
     t.w = std::max<int16_t>(in_.Int16(), 0);
     t.h = std::max<int16_t>(in_.Int16(), 0);
-    t.a = in_.Int16();
-    t.b = in_.Int16();
-    t.c = in_.Int16();
-    t.d = in_.Int16();
+    const int16_t a = in_.Int16(), b = in_.Int16(), c = in_.Int16(), d = in_.Int16();
     const QString tip = in_.Field();
-    if (n == 0) return;
-    if (!inRange(n, 1, kSliders)) {
-        bad_ << head;
-        return;
-    }
+    if (!Known(n, kSliders, head)) return;
     state_.SlideTab[n] = t;
     SliderElement& knob = surface_.iSlider[n];
-    knob.knobFace = QPoint(t.a, t.b);
-    knob.knobSize = QSize(t.c, t.d);
-    knob.knobPos = QPoint(t.x, t.y);
-    knob.rect = QRect(knob.knobPos, knob.knobSize);
+    knob.knobFace = QPoint(a, b);
+    knob.rect = QRect(t.x, t.y, c, d);
     knob.toolTip = TipText(tip);
     knob.visible = true;
 }
@@ -204,11 +190,7 @@ void SkinRecords::DigitField(int32_t n, const QString& head) {
     t.e2 = in_.Int16();
     t.count = in_.Int16();
     const QString tip = in_.Field();
-    if (n == 0) return;
-    if (!inRange(n, 1, kDigitFields)) {
-        bad_ << head;
-        return;
-    }
+    if (!Known(n, kDigitFields, head)) return;
     state_.DigTab[n] = t;
     // The clock field (3) and minutes-and-seconds (count 0) show "00:00".
     const int width = (t.count == 0 || n == dig::Clock) ? 4 * t.dw + t.sep : t.count * t.dw;
@@ -266,10 +248,7 @@ void SkinRecords::Point(int32_t x) {
 }
 
 void SkinRecords::ReadPicture(int32_t n, const QString& head) {
-    if (!inRange(n, 0, 2)) { // its file name is then read as a head
-        bad_ << head;
-        return;
-    }
+    if (!Within(n, 0, 2, head)) return; // its file name is then read as a head
     const QString path = SkinFilePath(bitmapDir_, in_.Field());
     if (QFileInfo(path).isFile()) {
         state_.Pic[n] = ReadSkinPicture(path);
@@ -280,10 +259,7 @@ void SkinRecords::ReadPicture(int32_t n, const QString& head) {
 }
 
 void SkinRecords::SizePicture(int32_t n, const QString& head) {
-    if (!inRange(n, 0, 1)) {
-        bad_ << head;
-        return;
-    }
+    if (!Within(n, 0, 1, head)) return;
     const int16_t w = in_.Int16(), h = in_.Int16();
     if (!inRange(w, 0, kMaxPictureSide) || !inRange(h, 0, kMaxPictureSide))
         throw SkinError{QStringLiteral("work picture size %1 x %2").arg(w).arg(h)};
@@ -299,10 +275,7 @@ void SkinRecords::SizePicture(int32_t n, const QString& head) {
 }
 
 void SkinRecords::CopyPicture(int32_t n, const QString& head) {
-    if (!inRange(n, 0, 1)) {
-        bad_ << head;
-        return;
-    }
+    if (!Within(n, 0, 1, head)) return;
     const int16_t sx = in_.Int16(), sy = in_.Int16(), w = in_.Int16(), h = in_.Int16();
     const int16_t dx = in_.Int16(), dy = in_.Int16();
     QImage& target = state_.Pic[n];

@@ -38,6 +38,10 @@ private:
     void CopyPicture(int32_t n, const QString& head);
     void UsePictures();
     QColor Colour();
+    // Whether n lies in low..high; a number outside is noted as a bad reference.
+    bool Within(int32_t n, int32_t low, int32_t high, const QString& head);
+    // Whether n names one of `count` elements; element 0 is skipped silently.
+    bool Known(int32_t n, int32_t count, const QString& head);
 
     FieldReader& in_;
     Surface& surface_;

@@ -41,7 +41,6 @@ bool PlaceKnob(int n, double v, SliderTable& table, SliderElement& knob) {
         knob.rect.moveTop(p);
     else
         knob.rect.moveLeft(p);
-    knob.knobPos = knob.rect.topLeft();
     return true;
 }
 

@@ -32,9 +32,7 @@ void WindowInput::ShowPressedFace(int index) {
     const ButtonElement& btn = s.Btn[static_cast<size_t>(index)];
     s.TmpBtn.visible = false;
     s.TmpBtn.rect = btn.rect;
-    s.TmpBtn.source =
-        QRect(s_.skin.BtnFaceX[static_cast<size_t>(index)],
-              s_.skin.BtnFaceY[static_cast<size_t>(index)], btn.rect.width(), btn.rect.height());
+    s.TmpBtn.source = QRect(btn.pressedFace, btn.rect.size());
     s.TmpBtn.toolTip = btn.toolTip;
     s.TmpBtn.visible = true;
     LastIndex = static_cast<int16_t>(index);
@@ -186,11 +184,9 @@ void WindowInput::BeginSlide(int index, QPoint grip) {
     if (t.h != 0) {
         IY = grip.y();
         FY = knob.top();
-        TY = s_.TwipY;
     } else {
         IX = grip.x();
         FX = knob.left();
-        TX = s_.TwipX;
     }
     s_.SlideFlag = static_cast<int16_t>(index);
 }
@@ -205,9 +201,11 @@ void WindowInput::iSlider_MouseDown(int index, QPoint pos) {
 int WindowInput::TrackAt(QPoint pos) const {
     for (int n = slider::LevelBar - 1; n >= 1; --n) {
         const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(n)];
-        if (!s_.surface.iSlider[static_cast<size_t>(n)].visible || (t.w <= 0 && t.h <= 0)) continue;
-        const QRect track =
-            t.h != 0 ? QRect(t.x, t.y, t.c, t.h + t.d) : QRect(t.x, t.y, t.w + t.c, t.d);
+        const SliderElement& knob = s_.surface.iSlider[static_cast<size_t>(n)];
+        if (!knob.visible || (t.w <= 0 && t.h <= 0)) continue;
+        const QSize k = knob.rect.size();
+        const QRect track = t.h != 0 ? QRect(t.x, t.y, k.width(), t.h + k.height())
+                                     : QRect(t.x, t.y, t.w + k.width(), k.height());
         if (track.contains(pos)) return n;
     }
     return 0;
@@ -217,12 +215,13 @@ int WindowInput::TrackAt(QPoint pos) const {
 void WindowInput::Track_MouseDown(int index, QPoint pos) {
     if (!Draggable(index)) return;
     const SliderTable& t = s_.skin.SlideTab[static_cast<size_t>(index)];
+    const QSize k = s_.surface.iSlider[static_cast<size_t>(index)].rect.size();
     double v = 0;
     if (t.h != 0) {
-        const int p = std::clamp(pos.y() - t.d / 2, int(t.y), t.y + t.h);
+        const int p = std::clamp(pos.y() - k.height() / 2, int(t.y), t.y + t.h);
         v = 1.0 - double(p - t.y) / t.h;
     } else {
-        const int p = std::clamp(pos.x() - t.c / 2, int(t.x), t.x + t.w);
+        const int p = std::clamp(pos.x() - k.width() / 2, int(t.x), t.x + t.w);
         v = double(p - t.x) / t.w;
     }
     NewP = static_cast<float>(v);

@@ -61,8 +61,7 @@ public:
     int16_t InFlag = 0;    // nonzero: typed characters reach no button
     // Drag state in twips: 64 bits, since a window far off screen overflows 32.
     int64_t IX = 0, IY = 0, FX = 0, FY = 0;
-    int16_t TX = 0, TY = 0; // twips per pixel at a slider press
-    float NewP = 0;         // the last slider fraction
+    float NewP = 0; // the last slider fraction
 
 private:
     void ShowPressedFace(int index);

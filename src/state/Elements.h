@@ -50,6 +50,25 @@ inline constexpr int Spare = 3;    // no action of its own
 inline constexpr int LevelBar = 4; // repeats the volume by its size
 } // namespace slider
 
+// Lights (Ind): each play mode has an "on" and an "off" light; light 1 never shows.
+namespace light {
+inline constexpr int Stopped = 2;
+inline constexpr int Paused = 3;
+inline constexpr int Playing = 4;
+inline constexpr int Intro = 5;
+inline constexpr int StopAfterTrack = 6;
+inline constexpr int Repeat = 7;
+inline constexpr int RepeatAB = 8; // the A-B loop has its end point
+inline constexpr int Random = 9;
+inline constexpr int Shuffle = 10;
+inline constexpr int IntroOff = 11;
+inline constexpr int StopAfterTrackOff = 12;
+inline constexpr int RepeatOff = 13;
+inline constexpr int RepeatABOff = 14;
+inline constexpr int RandomOff = 15;
+inline constexpr int ShuffleOff = 16;
+} // namespace light
+
 // Buttons whose presence changes behaviour (Btn).
 namespace btn {
 inline constexpr int SetRepeatB = 31; // a separate B button: the A-B button only sets A

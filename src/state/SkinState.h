@@ -25,12 +25,11 @@ struct DigitTable {
     int16_t count = 0;      // format selector and number of glyph places
 };
 
-// One S record plus the knob position (or bar size) last applied.
+// The track of an S record plus the knob position (or bar size) last applied;
+// the knob's face and size are its Surface element's.
 struct SliderTable {
     int16_t x = 0, y = 0; // track start, window pixels
     int16_t w = 0, h = 0; // track length: h for a vertical slider, else w
-    int16_t a = 0, b = 0; // knob face in the resource picture
-    int16_t c = 0, d = 0; // knob size
     int16_t pos = 0;      // the position word
 };
 
@@ -42,10 +41,9 @@ struct SkinState {
     QString SkinInfo; // header line 2 and every "/" line, joined with CR
     QString SkinDir;  // folder of the skin file last resolved, with a trailing "/"
     // The header's three window sizes: 0 normal, 1 while HFlag, 2 while Small.
-    std::array<TwipSize, 3> WinSize{};                        // twips
-    std::array<QSize, 3> WinPixels{};                         // the same, as the skin gives them
-    std::array<QString, kButtons + 1> BtnKey;                 // one character (or none) per button
-    std::array<int16_t, kButtons + 1> BtnFaceX{}, BtnFaceY{}; // pressed faces in the resource
+    std::array<TwipSize, 3> WinSize{};        // twips
+    std::array<QSize, 3> WinPixels{};         // the same, as the skin gives them
+    std::array<QString, kButtons + 1> BtnKey; // one character (or none) per button
     std::array<DigitTable, kDigitFields + 1> DigTab{};
     std::array<SliderTable, kSliders + 1> SlideTab{};
     // Outline: the points announced by the last N or M record and those read.

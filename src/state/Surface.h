@@ -23,12 +23,14 @@ struct SurfaceElement {
     bool visible = false;
     QString toolTip;
     QString tag;
+    bool operator==(const SurfaceElement&) const = default;
 };
 
 struct ButtonElement : SurfaceElement {
     QPoint pressedFace;  // where its pressed face sits in the resource picture
     bool border = false; // outlined: hover, or the design aid
     bool opaque = false; // drawn as a box: the design aid
+    bool operator==(const ButtonElement&) const = default;
 };
 
 struct TextFieldElement : SurfaceElement {
@@ -38,6 +40,7 @@ struct TextFieldElement : SurfaceElement {
     int fontSize = 8;
     bool rightAligned = false;
     bool opaque = false; // drawn as a box: the design aid
+    bool operator==(const TextFieldElement&) const = default;
 };
 
 enum class LightShape { Rectangle = 0, Square, Oval, Circle, RoundedRectangle, RoundedSquare };
@@ -45,12 +48,13 @@ enum class LightShape { Rectangle = 0, Square, Oval, Circle, RoundedRectangle, R
 struct LightElement : SurfaceElement {
     QColor color = Qt::black;
     LightShape shape = LightShape::Rectangle;
+    bool operator==(const LightElement&) const = default;
 };
 
+// The rectangle is the knob (or the level bar) as it stands now.
 struct SliderElement : SurfaceElement {
     QPoint knobFace; // knob face in the resource picture
-    QSize knobSize;
-    QPoint knobPos; // knob's top-left in window pixels
+    bool operator==(const SliderElement&) const = default;
 };
 
 // One glyph copied from the resource picture onto the window.
@@ -62,10 +66,12 @@ struct GlyphBlit {
 
 struct DigitFieldElement : SurfaceElement {
     std::vector<GlyphBlit> glyphs;
+    bool operator==(const DigitFieldElement&) const = default;
 };
 
 struct CoverElement : SurfaceElement {
     QImage picture;
+    bool operator==(const CoverElement&) const = default;
 };
 
 struct PlaylistArea : SurfaceElement {
@@ -73,11 +79,13 @@ struct PlaylistArea : SurfaceElement {
     QColor background = Qt::white;
     QString fontName;
     int fontSize = 8;
+    bool operator==(const PlaylistArea&) const = default;
 };
 
 // The pressed face of a button shown while the mouse holds it.
 struct PressedFace : SurfaceElement {
     QRect source; // in the resource picture
+    bool operator==(const PressedFace&) const = default;
 };
 
 struct Surface {

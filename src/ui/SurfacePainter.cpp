@@ -3,7 +3,6 @@
 #include "state/Surface.h"
 #include "trackinfo/CoverPicture.h"
 
-#include <QFont>
 #include <QPainter>
 
 namespace velto {
@@ -26,16 +25,9 @@ void paintLight(QPainter& p, const LightElement& light) {
     }
 }
 
-QFont fieldFont(const QString& name, int pointSize) {
-    QFont font(name.isEmpty() ? QStringLiteral("DejaVu Sans") : name);
-    font.setPointSize(pointSize > 0 ? pointSize : 8);
-    font.setBold(false);
-    return font;
-}
-
 void paintTextField(QPainter& p, const TextFieldElement& field) {
     if (field.caption.isEmpty()) return;
-    p.setFont(fieldFont(field.fontName, field.fontSize));
+    p.setFont(FieldFont(field.fontName, field.fontSize));
     p.setPen(field.color);
     const int flags =
         Qt::AlignTop | Qt::TextSingleLine | (field.rightAligned ? Qt::AlignRight : Qt::AlignLeft);
@@ -55,6 +47,13 @@ void paintBox(QPainter& p, const QRect& r, bool opaque, bool border) {
 }
 
 } // namespace
+
+QFont FieldFont(const QString& name, int pointSize) {
+    QFont font(name.isEmpty() ? QStringLiteral("DejaVu Sans") : name);
+    font.setPointSize(pointSize > 0 ? pointSize : 8);
+    font.setBold(false);
+    return font;
+}
 
 void PaintSurface(QPainter& p, const Surface& s) {
     if (!s.face.isNull()) p.drawImage(QPoint(0, 0), s.face);
@@ -110,8 +109,10 @@ void addIf(QRegion& region, bool differs, const QRect& a, const QRect& b) {
     region += b;
 }
 
-bool sameBase(const SurfaceElement& a, const SurfaceElement& b) {
-    return a.rect == b.rect && a.visible == b.visible;
+template <typename Elements>
+void addChanged(QRegion& region, const Elements& a, const Elements& b) {
+    for (size_t n = 1; n < a.size(); ++n)
+        addIf(region, a[n] != b[n], a[n].rect, b[n].rect);
 }
 
 } // namespace
@@ -125,49 +126,21 @@ QRegion ChangedArea(const Surface& a, const Surface& b) {
     for (size_t n = 1; n < a.Dig.size(); ++n) {
         const auto& x = a.Dig[n];
         const auto& y = b.Dig[n];
-        bool differs = !sameBase(x, y) || x.glyphs.size() != y.glyphs.size();
-        for (size_t i = 0; !differs && i < x.glyphs.size(); ++i)
-            differs = x.glyphs[i].source != y.glyphs[i].source ||
-                      x.glyphs[i].target != y.glyphs[i].target;
-        if (differs) {
-            for (const auto& g : x.glyphs)
-                r += QRect(g.target, g.source.size());
-            for (const auto& g : y.glyphs)
-                r += QRect(g.target, g.source.size());
-            r += x.rect;
-            r += y.rect;
-        }
+        if (x == y) continue;
+        // Glyphs may lie outside the field's rectangle.
+        for (const auto& g : x.glyphs)
+            r += QRect(g.target, g.source.size());
+        for (const auto& g : y.glyphs)
+            r += QRect(g.target, g.source.size());
+        r += x.rect;
+        r += y.rect;
     }
-    addIf(r,
-          !sameBase(a.iCover, b.iCover) ||
-              a.iCover.picture.cacheKey() != b.iCover.picture.cacheKey(),
-          a.iCover.rect, b.iCover.rect);
-    for (size_t n = 1; n < a.Ind.size(); ++n) {
-        const auto& x = a.Ind[n];
-        const auto& y = b.Ind[n];
-        addIf(r, !sameBase(x, y) || x.color != y.color || x.shape != y.shape, x.rect, y.rect);
-    }
-    for (size_t n = 1; n < a.iSlider.size(); ++n) {
-        const auto& x = a.iSlider[n];
-        const auto& y = b.iSlider[n];
-        addIf(r, !sameBase(x, y) || x.knobFace != y.knobFace, x.rect, y.rect);
-    }
-    for (size_t n = 1; n < a.Lbl.size(); ++n) {
-        const auto& x = a.Lbl[n];
-        const auto& y = b.Lbl[n];
-        addIf(r,
-              !sameBase(x, y) || x.caption != y.caption || x.color != y.color ||
-                  x.fontName != y.fontName || x.fontSize != y.fontSize ||
-                  x.rightAligned != y.rightAligned || x.opaque != y.opaque,
-              x.rect, y.rect);
-    }
-    addIf(r, !sameBase(a.TmpBtn, b.TmpBtn) || a.TmpBtn.source != b.TmpBtn.source, a.TmpBtn.rect,
-          b.TmpBtn.rect);
-    for (size_t n = 1; n < a.Btn.size(); ++n) {
-        const auto& x = a.Btn[n];
-        const auto& y = b.Btn[n];
-        addIf(r, !sameBase(x, y) || x.border != y.border || x.opaque != y.opaque, x.rect, y.rect);
-    }
+    addIf(r, a.iCover != b.iCover, a.iCover.rect, b.iCover.rect);
+    addChanged(r, a.Ind, b.Ind);
+    addChanged(r, a.iSlider, b.iSlider);
+    addChanged(r, a.Lbl, b.Lbl);
+    addIf(r, a.TmpBtn != b.TmpBtn, a.TmpBtn.rect, b.TmpBtn.rect);
+    addChanged(r, a.Btn, b.Btn);
     return r;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Paints a Surface: the face, digit glyphs, cover, lights, slider knobs, text
 // fields and the pressed face, in that order. Painting never changes it.
+#include <QFont>
 #include <QRegion>
 
 class QPainter;
@@ -10,6 +11,10 @@ namespace velto {
 struct Surface;
 
 void PaintSurface(QPainter& painter, const Surface& surface);
+
+// The font of a text field or the playlist: the skin's name and point size
+// (a default for either when missing), never bold.
+QFont FieldFont(const QString& name, int pointSize);
 
 // The window area that differs between two states of a surface; everything
 // when the pictures changed.

@@ -107,13 +107,7 @@ void frmDromel::SurfaceChanged() {
     const Surface& now = player_->surface;
     if (now.windowPixels != size() && now.windowPixels.isValid()) Resize(now.windowPixels);
     const bool outlineChanged = now.outline != shown_.outline;
-    const bool listChanged = now.PlNames.rect != shown_.PlNames.rect ||
-                             now.PlNames.visible != shown_.PlNames.visible ||
-                             now.PlNames.textColor != shown_.PlNames.textColor ||
-                             now.PlNames.background != shown_.PlNames.background ||
-                             now.PlNames.fontName != shown_.PlNames.fontName ||
-                             now.PlNames.fontSize != shown_.PlNames.fontSize ||
-                             now.PlNames.toolTip != shown_.PlNames.toolTip;
+    const bool listChanged = now.PlNames != shown_.PlNames;
     const QRegion changed = ChangedArea(shown_, now);
     shown_ = now;
     if (outlineChanged) {
@@ -149,10 +143,7 @@ void frmDromel::SyncListView() {
             " { height: 0; border: none; background: none; }"
             "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
             .arg(area.background.name(), handle.name()));
-    QFont font(area.fontName.isEmpty() ? QStringLiteral("DejaVu Sans") : area.fontName);
-    font.setPointSize(area.fontSize > 0 ? area.fontSize : 8);
-    font.setBold(false);
-    list_->setFont(font);
+    list_->setFont(FieldFont(area.fontName, area.fontSize));
     list_->setToolTip(area.toolTip);
     list_->setVisible(area.visible);
 }

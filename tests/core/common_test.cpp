@@ -2,6 +2,7 @@
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
+#include "platform/Dialogs.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -12,40 +13,27 @@
 using namespace velto;
 
 TEST(PathNames, SplitsNamesAtEitherSeparator) {
-    EXPECT_EQ(FileExt("a.b.mp3"), "mp3");
-    EXPECT_EQ(NoExt("dir/a.b.mp3"), "dir/a.b");
-    EXPECT_EQ(FileOnly("C:\\Music\\a.mp3"), "a.mp3");
-    EXPECT_EQ(FileOnly("a.mp3"), "a.mp3");
-    EXPECT_EQ(PathOnly("C:\\Music\\a.mp3"), "C:\\Music\\");
-    EXPECT_EQ(PathOnly("/home/u/a.mp3"), "/home/u/");
-    EXPECT_EQ(PathOnly("a.mp3"), "");
-    EXPECT_EQ(AddSlash(""), "");
-    EXPECT_EQ(AddSlash("/music"), "/music/");
-    EXPECT_EQ(AddSlash("C:\\m\\"), "C:\\m\\");
-    EXPECT_TRUE(IsPic("holiday.JPG"));
-    EXPECT_TRUE(IsPic("x.Gif"));
-    EXPECT_FALSE(IsPic("a.jpeg"));
-    EXPECT_FALSE(IsPic("bmp"));
-    EXPECT_TRUE(HasUrlScheme("cdda://4"));
-    EXPECT_FALSE(HasUrlScheme("C:\\Music\\a.mp3"));
+    EXPECT_EQ(QStringList({FileExt("a.b.mp3"), NoExt("dir/a.b.mp3"), FileOnly("C:\\M\\a.mp3")}),
+              QStringList({"mp3", "dir/a.b", "a.mp3"}));
+    EXPECT_EQ(QStringList({PathOnly("C:\\M\\a.mp3"), PathOnly("/home/a.mp3"), PathOnly("a.mp3")}),
+              QStringList({"C:\\M\\", "/home/", ""}));
+    EXPECT_EQ(QStringList({AddSlash(""), AddSlash("/music"), AddSlash("C:\\m\\")}),
+              QStringList({"", "/music/", "C:\\m\\"}));
+    EXPECT_TRUE(IsPic("holiday.JPG") && IsPic("x.Gif") && !IsPic("a.jpeg") && !IsPic("bmp"));
+    EXPECT_TRUE(HasUrlScheme("cdda://4") && !HasUrlScheme("C:\\Music\\a.mp3"));
 }
 
 TEST(PathNames, NiceNameExamplesAndEdges) {
-    EXPECT_EQ(NiceName("01_-_First_Song.mp3"), "First Song");
-    EXPECT_EQ(NiceName("03-Title.mp3"), "Title");
-    EXPECT_EQ(NiceName("C:\\Music\\my.best.song.mp3"), "my best song");
-    EXPECT_EQ(NiceName("/home/u/Music/my.best.song.mp3"), "my best song");
-    EXPECT_EQ(NiceName("Track_07.mp3"), "Track 07");
-    EXPECT_EQ(NiceName("05 - Song.mp3"), "Song");
-    EXPECT_EQ(NiceName("2001.mp3"), "2001");
-    // No extension: the whole name; a short name with a dot near its end.
-    EXPECT_EQ(NiceName("Readme"), "Readme");
-    EXPECT_EQ(NiceName("a.b"), "a");
-    EXPECT_EQ(NiceName(""), "");
-    // The last dot among the last five characters starts the extension.
-    EXPECT_EQ(NiceName("song.x.ab"), "song.x");
-    // A folder with a dot near the end of a short path must not crash.
-    EXPECT_EQ(NiceName("x.y\\ab"), "");
+    // No extension: the whole name. The last dot among the last five
+    // characters starts the extension; a folder with a dot near the end of a
+    // short path must not crash.
+    QStringList nice;
+    for (const char* name : {"01_-_First_Song.mp3", "03-Title.mp3", "C:\\Music\\my.best.song.mp3",
+                             "/home/u/Music/my.best.song.mp3", "Track_07.mp3", "05 - Song.mp3",
+                             "2001.mp3", "Readme", "a.b", "", "song.x.ab", "x.y\\ab"})
+        nice << NiceName(name);
+    EXPECT_EQ(nice, QStringList({"First Song", "Title", "my best song", "my best song", "Track 07",
+                                 "Song", "2001", "Readme", "a", "", "song.x", ""}));
 }
 
 TEST(PathNames, FileExistsOnlyForRegularFilesAndLookupWithoutCase) {
@@ -72,17 +60,12 @@ TEST(PathNames, FileExistsOnlyForRegularFilesAndLookupWithoutCase) {
 }
 
 TEST(Numbers, LeadingNumberRoundingHalfToEvenAndWrittenForms) {
-    EXPECT_EQ(LeadingNumber(" 1"), 1.0);
-    EXPECT_EQ(LeadingNumber("12abc"), 12.0);
-    EXPECT_EQ(LeadingNumber("abc"), 0.0);
-    EXPECT_EQ(LeadingNumber("1e3x"), 1000.0);
-    EXPECT_EQ(LeadingNumber("-"), 0.0);
-    EXPECT_EQ(TextToInt16("2.5"), 2);
-    EXPECT_EQ(TextToInt16("3.5"), 4);
-    EXPECT_EQ(TextToInt16("-2.5"), -2);
-    EXPECT_EQ(TextToInt16("32767"), 32767);
-    EXPECT_EQ(TextToInt16("32768", 7), 7);
-    EXPECT_EQ(TextToInt16("-32769", 7), 7);
+    EXPECT_EQ(QList<double>({LeadingNumber(" 1"), LeadingNumber("12abc"), LeadingNumber("abc"),
+                             LeadingNumber("1e3x"), LeadingNumber("-")}),
+              QList<double>({1, 12, 0, 1000, 0}));
+    EXPECT_EQ(QList<int>({TextToInt16("2.5"), TextToInt16("3.5"), TextToInt16("-2.5"),
+                          TextToInt16("32767"), TextToInt16("32768", 7), TextToInt16("-32769", 7)}),
+              QList<int>({2, 4, -2, 32767, 7, 7}));
     EXPECT_EQ(TextToInt32("40000"), 40000);
     EXPECT_EQ(TextToInt32("1e12", -5), -5);
     EXPECT_EQ(PixelsToTwips(143165576, 15), 2147483640);
@@ -90,10 +73,7 @@ TEST(Numbers, LeadingNumberRoundingHalfToEvenAndWrittenForms) {
     EXPECT_FALSE(PixelsToTwips(int64_t(1) << 50, 15).has_value());
     EXPECT_EQ(TwipsToPixels(-2147483648LL, 15), -143165577);
     EXPECT_EQ(TwipsToPixels(int64_t(1) << 40, 1), 2147483647); // held within int
-    EXPECT_EQ(BlankPrefixed(1), " 1");
-    EXPECT_EQ(BlankPrefixed(-1), "-1");
-    EXPECT_EQ(Plain(0), "0");
-    EXPECT_EQ(ZeroPadded(7, 2), "07");
+    EXPECT_EQ(BlankPrefixed(1) + BlankPrefixed(-1), " 1-1");
 }
 
 TEST(TextFiles, LineEndsDecodingAndAtomicWrites) {
@@ -110,4 +90,23 @@ TEST(TextFiles, LineEndsDecodingAndAtomicWrites) {
     EXPECT_FALSE(WriteFileAtomically(target + "/x.m3u", "y"));
     EXPECT_EQ(ReadTextLines(target), QStringList({"new"}));
     EXPECT_FALSE(ReadTextLines(dir.file("missing")).has_value());
+}
+
+TEST(DialogFilters, BarSeparatedPairsBecomeQtNameFilters) {
+    // A description that lists its patterns is shown as written.
+    EXPECT_EQ(QtNameFilters("Skin control file (*.skin)|*.skin"),
+              QStringList({"Skin control file (*.skin)"}));
+    EXPECT_EQ(QtNameFilters("MP3 Playlists (*.M3U)|*.M3U|Playlists (*.PLS)|*.PLS"),
+              QStringList({"MP3 Playlists (*.M3U)", "Playlists (*.PLS)"}));
+    // ... in the form the dialog reads, when it was written otherwise.
+    EXPECT_EQ(QtNameFilters("Lists (*.m3u;*.pls)|*.m3u;*.pls|Everything (*.*)|*.*"),
+              QStringList({"Lists (*.m3u *.pls)", "Everything (*)"}));
+    // Other patterns than the listed ones: the real ones are added.
+    EXPECT_EQ(QtNameFilters("Pictures (*.bmp)|*.bmp;*.gif"),
+              QStringList({"Pictures (*.bmp) (*.bmp *.gif)"}));
+    EXPECT_EQ(QtNameFilters("Playlists|*.m3u;*.pls|All files|*.*"),
+              QStringList({"Playlists (*.m3u *.pls)", "All files (*)"}));
+    // A trailing description without patterns is dropped; nothing gives "All files".
+    EXPECT_EQ(QtNameFilters("Pictures|*.bmp;*.jpg|Odd"), QStringList({"Pictures (*.bmp *.jpg)"}));
+    EXPECT_EQ(QtNameFilters(""), QStringList({"All files (*)"}));
 }

@@ -1,7 +1,7 @@
 // Cover pictures: the name rules, the last shown cover, clearing, the options
 // dialog, the Now Playing window, and pictures in the folder or the file.
 #include "common/PictureFiles.h"
-#include "fakes/PlaybackFixture.h"
+#include "fakes/PlayerFixture.h"
 #include "gst/GstTestMedia.h"
 #include "state/Elements.h"
 #include "support/TestPictures.h"
@@ -19,7 +19,7 @@ using namespace velto::test;
 
 namespace {
 
-class CoverTest : public PlaybackFixture {
+class CoverTest : public PlayerFixture {
 protected:
     CoverTest() {
         programDir.write("nocover.bmp", PictureBytes("BMP", Qt::gray));

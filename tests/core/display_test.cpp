@@ -1,13 +1,9 @@
 // The digit fields: glyph layout, and the fields as the player shows them on a
 // loaded skin (SetDD, Form_Paint, ClearInf, the second timer's tick).
-#include "core/skin_test_support.h"
-#include "fakes/PlaybackFixture.h"
-#include "playback/PlaybackEngine.h"
+#include "fakes/PlayerFixture.h"
 #include "skin/DigitDisplay.h"
-#include "state/SkinState.h"
 
 using namespace velto;
-using velto::test::PlaybackFixture;
 
 namespace {
 
@@ -19,26 +15,22 @@ const QByteArray kFields = "D1,10,10,0,0,10,12,4,0,0,0,Time\r\n"
                            "D4,10,30,0,0,10,12,4,0,0,3,Bit rate\r\n"
                            "D6,10,50,0,40,8,10,0,1,1,12,Title\r\n";
 
-constexpr int B = 10; // blank glyph
-constexpr int C = 12; // colon glyph
+constexpr int B = 10, C = 12; // the blank and the colon glyph
 
-class DisplayFields : public PlaybackFixture {
+class DisplayFields : public test::PlayerFixture {
 protected:
-    DisplayFields() {
-        player->LoadSkin(test::WriteSkin(programDir, "fields.skin", kFields), false);
-    }
-    const std::vector<GlyphBlit>& Glyphs(int f) const { return player->surface.Dig[f].glyphs; }
+    DisplayFields() { LoadRecords(kFields); }
     // Style 0: the glyph index of each place.
     std::vector<int> Digits(int f) const {
         std::vector<int> out;
-        for (const GlyphBlit& g : Glyphs(f))
+        for (const GlyphBlit& g : s().Dig[f].glyphs)
             out.push_back(g.source.x() / 10);
         return out;
     }
     // Style 1: the character each place shows.
-    QString Characters(int f) const {
+    QString Characters() const {
         QString out;
-        for (const GlyphBlit& g : Glyphs(f))
+        for (const GlyphBlit& g : s().Dig[dig::Title].glyphs)
             out += QChar((g.source.y() - 40) / 10 * 16 + 32 + g.source.x() / 8);
         return out;
     }
@@ -52,24 +44,22 @@ protected:
 } // namespace
 
 TEST_F(DisplayFields, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
-    player->SetDD(2, 7);
-    EXPECT_EQ(Digits(2), std::vector<int>({B, B, 7}));
-    player->SetDD(2, 105); // a zero after a digit stays
-    EXPECT_EQ(Digits(2), std::vector<int>({1, 0, 5}));
-    player->SetDD(2, 0);
-    EXPECT_EQ(Digits(2), std::vector<int>({B, B, B}));
+    player->SetDD(dig::TrackNumber, 7);
+    EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({B, B, 7}));
+    player->SetDD(dig::TrackNumber, 105); // a zero after a digit stays
+    EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({1, 0, 5}));
+    player->SetDD(dig::TrackNumber, 0);
+    EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({B, B, B}));
     const int changes = window.surfaceChanges;
-    player->SetDD(2, 0);  // the same glyphs
-    player->SetDD(5, 42); // a field the skin does not have
-    EXPECT_EQ(window.surfaceChanges, changes);
-    EXPECT_TRUE(Glyphs(5).empty());
+    player->SetDD(dig::TrackNumber, 0); // the same glyphs
+    player->SetDD(dig::Frequency, 42);  // a field the skin does not have
+    EXPECT_TRUE(window.surfaceChanges == changes && s().Dig[dig::Frequency].glyphs.empty());
 
-    player->surface.Lbl[4].caption = "320";
-    player->surface.iSlider[1].visible = true;
+    s().Lbl[lbl::TrackNumber].caption = "320";
+    s().iSlider[slider::Position].visible = true;
     player->ClearInf();
-    EXPECT_EQ(Caption(1), ":");
-    EXPECT_EQ(Caption(4), "");
-    EXPECT_FALSE(player->surface.iSlider[1].visible);
+    EXPECT_TRUE(Caption(lbl::Time) == ":" && Caption(lbl::TrackNumber).isEmpty());
+    EXPECT_FALSE(s().iSlider[slider::Position].visible);
 }
 
 TEST_F(DisplayFields, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
@@ -77,14 +67,13 @@ TEST_F(DisplayFields, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
     const QString loop = title + "  *  " + title;
     player->settings.ScrollName = 1;
     for (int start = 1; start <= 24; ++start) {
-        player->SetDD(6, title);
-        ASSERT_EQ(Characters(6), loop.mid(start - 1, 12)) << start;
+        player->SetDD(dig::Title, title);
+        ASSERT_EQ(Characters(), loop.mid(start - 1, 12)) << start;
     }
-    player->SetDD(6, title);
-    EXPECT_EQ(Characters(6), title.left(12)); // position 25 is position 1 again
-    player->SetDD(6, "Short");
-    EXPECT_EQ(Characters(6), "Short       ");
-    EXPECT_EQ(player->ScrollStart, 1);
+    player->SetDD(dig::Title, title);
+    EXPECT_EQ(Characters(), title.left(12)); // position 25 is position 1 again
+    player->SetDD(dig::Title, "Short");
+    EXPECT_TRUE(Characters() == "Short       " && player->ScrollStart == 1);
 }
 
 TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
@@ -92,24 +81,24 @@ TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
     clock.now.setTime(QTime(21, 47, 12));
     player->Elapsed = 65900; // whole seconds, truncated
     player->TNum = 2;
-    player->surface.Lbl[10].caption = "128";
+    s().Lbl[lbl::Bitrate].caption = "128";
     player->SongName = "A title of twenty ch";
     player->ScrollStart = 1;
     player->Form_Paint();
-    EXPECT_EQ(Digits(1), std::vector<int>({B, 1, C, 0, 5})); // only the first zero blank
-    EXPECT_EQ(Digits(2), std::vector<int>({B, B, 2}));
-    EXPECT_EQ(Digits(3), std::vector<int>({B, 9, C, 4, 7}));
-    EXPECT_EQ(Caption(9), "PM");
-    EXPECT_EQ(Digits(4), std::vector<int>({1, 2, 8}));
-    EXPECT_EQ(Characters(6), "A title of t");
+    EXPECT_EQ(Digits(dig::PlayTime), std::vector<int>({B, 1, C, 0, 5})); // only one zero blank
+    EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({B, B, 2}));
+    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({B, 9, C, 4, 7}));
+    EXPECT_EQ(Caption(lbl::ClockSuffix), "PM");
+    EXPECT_EQ(Digits(dig::Bitrate), std::vector<int>({1, 2, 8}));
+    EXPECT_EQ(Characters(), "A title of t");
     // The clock text takes the chosen form at once, not at the next minute.
-    EXPECT_EQ(Caption(3), "09:47 PM");
+    EXPECT_EQ(Caption(lbl::Clock), "09:47 PM");
     player->settings.TimeFmt = 1; // the 24-hour clock keeps its leading zero
     clock.now.setTime(QTime(8, 5));
     player->Form_Paint();
-    EXPECT_EQ(Digits(3), std::vector<int>({0, 8, C, 0, 5}));
-    EXPECT_EQ(Caption(3), "08:05   ");
-    EXPECT_EQ(Caption(9), "   ");
+    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({0, 8, C, 0, 5}));
+    EXPECT_EQ(QStringList({Caption(lbl::Clock), Caption(lbl::ClockSuffix)}),
+              QStringList({"08:05   ", "   "}));
     EXPECT_EQ(player->ScrollStart, 3); // each redraw is one step, as SetDD is
 }
 
@@ -120,7 +109,7 @@ TEST_F(DisplayFields, TheClockStepRunsOnTheFirstTickOfEachNewMinute) {
     TickAt(QTime(14, 5, 0, 0));
     EXPECT_EQ(Caption(lbl::Clock), "14:05   ");
     EXPECT_EQ(Digits(dig::Clock), std::vector<int>({1, 4, C, 0, 5}));
-    player->surface.Lbl[lbl::Clock].caption = "mark"; // later ticks of that minute find it done
+    s().Lbl[lbl::Clock].caption = "mark"; // later ticks of that minute find it done
     for (int ms : {200, 400, 600, 800, 999})
         TickAt(QTime(14, 5, 0, ms));
     TickAt(QTime(14, 5, 31), 5);
@@ -129,7 +118,7 @@ TEST_F(DisplayFields, TheClockStepRunsOnTheFirstTickOfEachNewMinute) {
     TickAt(QTime(14, 6, 0, 100), 4);
     EXPECT_EQ(Caption(lbl::Clock), "02:06 PM");
     // The same minute of another day is a new one.
-    player->surface.Lbl[lbl::Clock].caption = "mark";
+    s().Lbl[lbl::Clock].caption = "mark";
     clock.now = clock.now.addDays(1);
     TickAt(QTime(14, 6, 0, 300));
     EXPECT_EQ(Caption(lbl::Clock), "02:06 PM");
@@ -137,24 +126,18 @@ TEST_F(DisplayFields, TheClockStepRunsOnTheFirstTickOfEachNewMinute) {
 
 TEST_F(DisplayFields, EveryTickScrollsTheTitleWhenAskedAndSetsTheVolumeKnob) {
     player->SongName = "ABCDEFGHIJKLMNOPQRST";
-    DefineSlider(2, 100, 50, 80, 0);
+    DefineSlider(slider::Volume, 100, 50, 80, 0);
     player->Playback().volume.SetLevels(0x40004000u); // a quarter, set from outside
     TickAt(QTime(9, 0, 1), 3);                        // ScrollName off
-    EXPECT_EQ(player->ScrollStart, 1);
-    EXPECT_EQ(player->surface.iSlider[2].rect.left(), 120);
+    EXPECT_TRUE(player->ScrollStart == 1 && s().iSlider[slider::Volume].rect.left() == 120);
     player->settings.ScrollName = 1;
     TickAt(QTime(9, 0, 2), 2);
-    EXPECT_TRUE(Characters(6).startsWith("BCD"));
+    EXPECT_TRUE(Characters().startsWith("BCD"));
 }
 
 namespace {
 // A sheet at (100,50) of 9 x 13 cells, separators 4 wide, a gap of 1.
-DigitTable Sheet(int16_t style, int16_t count) {
-    DigitTable t;
-    t.sx = 100, t.sy = 50, t.dw = 9, t.dh = 13, t.sep = 4, t.e1 = style, t.e2 = 1;
-    t.count = count;
-    return t;
-}
+DigitTable Sheet(int16_t style, int16_t count) { return {100, 50, 9, 13, 4, style, 1, count}; }
 // The cell (column, row) each glyph is cut from.
 std::vector<QPoint> Cells(int16_t style, int16_t count, const QString& text) {
     std::vector<QPoint> out;
@@ -164,18 +147,12 @@ std::vector<QPoint> Cells(int16_t style, int16_t count, const QString& text) {
 }
 } // namespace
 
-TEST(DigitGlyphs, SeparatorsAndGapsPlaceTheGlyphs) {
-    const DigitText d = FormatDigits(0, 65, QTime(), 0);
-    const auto g = LayoutGlyphs(Sheet(0, 0), {10, 20, 4 * 9 + 4, 13}, d.text, d.leadingZeroMode);
-    ASSERT_EQ(g.size(), 5u);
-    EXPECT_EQ(g[2].source.width(), 4); // the colon is sep wide
-    EXPECT_EQ(g[1].target, QPoint(10 + 9 + 1, 20));
-    EXPECT_EQ(g[3].target.x(), 10 + 9 + 1 + 9 + 1 + 4 + 1);
+TEST(DigitGlyphs, FormatsCharacterStylesAndTheLetterSheet) {
     EXPECT_EQ(FormatDigits(8, 0, QTime(0, 30), 0).text, "12:30"); // midnight hour
     EXPECT_EQ(FormatDigits(7, 12.34, QTime(), 0).text, "012.3");
-}
-
-TEST(DigitGlyphs, CharacterStylesAndTheLetterSheet) {
+    const auto g = LayoutGlyphs(Sheet(0, 0), {10, 20, 40, 13}, "1:0", 0); // 9 wide, ":" 4, gap 1
+    EXPECT_EQ(std::vector<int>({g.at(0).target.x(), g.at(1).target.x(), g.at(2).target.x()}),
+              std::vector<int>({10, 20, 25}));
     using P = QPoint;
     // Style 1 keeps lower case, 'a' = 97 is in row 4, and pads with blanks;
     // style 2 upper-cases; what lies outside the sheet is blank.
@@ -190,17 +167,15 @@ TEST(DigitGlyphs, CharacterStylesAndTheLetterSheet) {
 TEST_F(DisplayFields, TheLayoutStopsWhenTheGlyphsFillTheFieldsWidth) {
     // Widest cells and gaps in glyph style 0, and a title (a long URL entry)
     // whose layout would run past 32 bits.
-    player->LoadSkin(
-        test::WriteSkin(programDir, "wide.skin", "D6,5,80,0,0,32767,12,4,0,32767,30,Wide\r\n"),
-        false);
+    LoadRecords("D6,5,80,0,0,32767,12,4,0,32767,30,Wide\r\n");
     player->SetDD(dig::Title, QString(40000, u'1'));
     const QRect field = player->surface.Dig[dig::Title].rect;
     ASSERT_EQ(field.width(), 30 * 32767);
-    const auto& glyphs = Glyphs(dig::Title);
+    const auto& glyphs = s().Dig[dig::Title].glyphs;
     ASSERT_EQ(glyphs.size(), 30u); // one for each of its places
     EXPECT_EQ(glyphs.front().target, field.topLeft());
     EXPECT_EQ(glyphs.back().target.x(), 5 + 29 * 65534);
 
     player->SetDD(dig::Title, QStringLiteral("12:5")); // a short text still shows whole
-    EXPECT_EQ(Glyphs(dig::Title).size(), 4u);
+    EXPECT_EQ(s().Dig[dig::Title].glyphs.size(), 4u);
 }

@@ -1,49 +1,35 @@
 // Starting an entry: wrap, device type by extension, missing files, pictures,
 // refused types, CD tracks, streams, open errors and the display fields.
-#include "fakes/PlaybackFixture.h"
-#include "playback/MediaTypes.h"
+#include "fakes/PlayerFixture.h"
 
 #include <QDir>
 
 using namespace velto;
-using velto::test::PlaybackFixture;
 
-using PlayIt = PlaybackFixture;
-
-// The rest of the rules show through PlayIt below.
-TEST(MediaTypes, TheExtensionIsTakenFromTheLastFiveCharacters) {
-    EXPECT_EQ(MediaExtension("/music/a.b.xm"), "B.XM"); // the first dot of the five
-    EXPECT_EQ(KindOf("/m/a.b.xm"), MediaKind::Other);
-    EXPECT_EQ(KindOf("/m/tune.s3m"), MediaKind::Module);
-    EXPECT_EQ(DeviceTypeFor(KindOf("/m/anim.awm")), "Animation1");
-    EXPECT_EQ(CdTrackNumber("cdda://12"), 12);
-    EXPECT_FALSE(IsLocalFile("Track01.cda"));
-    EXPECT_TRUE(IsLocalFile("/m/a.mp3"));
-}
+using PlayIt = test::PlayerFixture;
 
 TEST_F(PlayIt, WrapsTheEntryNumberIntoTheListAndIgnoresAnEmptyList) {
     player->Timer1.start();
     player->PlayIt();
-    EXPECT_TRUE(player->Timer1.isActive());
-    EXPECT_TRUE(media.log.isEmpty());
+    EXPECT_TRUE(player->Timer1.isActive() && media.log.isEmpty());
 
-    const QStringList paths = AddTracks({{"one.mp3", 5000}, {"two.mp3", 5000}, {"README", 3000}});
+    const QStringList paths = AddTracks({{"one.mp3", 5000}, {"two.mp3", 5000}, {"a.b.xm", 3000}});
     player->TNum = 0;
     player->PlayIt();
     EXPECT_EQ(player->TNum, 3);
     EXPECT_EQ(media[0].OpenName(), paths[2]);
-    EXPECT_EQ(player->Dev, "ActiveMovie"); // no dot in the last five characters
+    EXPECT_EQ(player->Dev, "ActiveMovie"); // the first dot of the last five characters: "B.XM"
     player->TNum = 4;
     player->PlayIt();
     EXPECT_EQ(player->TNum, 1);
     EXPECT_EQ(media[0].OpenName(), paths[0]);
-    EXPECT_EQ(player->playlist.Selection(), 0);
+    EXPECT_EQ(model().Selection(), 0);
 }
 
 TEST_F(PlayIt, OpensPlaysAndShowsTheTrack) {
-    DefineSlider(1, 10, 40, 100, 0);
+    DefineSlider(slider::Position, 10, 40, 100, 0);
     const QStringList paths = AddTracks({{"a.wav", 1000}, {"clip.mpeg", 61500}});
-    player->surface.Lbl[10].caption = "128kbps";
+    s().Lbl[lbl::Bitrate].caption = "128kbps";
     player->RptA = 5;
     player->RptB = 9;
     player->TNum = 2;
@@ -51,15 +37,13 @@ TEST_F(PlayIt, OpensPlaysAndShowsTheTrack) {
     EXPECT_EQ(media.log,
               QStringList({"0:close", "0:open ActiveMovie " + paths[1], "0:play from=0 to=-1"}));
     EXPECT_EQ(player->SongLen, 61500);
-    EXPECT_EQ(player->Playing, -1);
-    EXPECT_TRUE(player->Timer1.isActive());
-    EXPECT_EQ(Caption(2), "clip");
-    EXPECT_EQ(Caption(4), " 2");
-    EXPECT_EQ(Caption(13), "1:02"); // 61.5 s rounds half to even
-    EXPECT_EQ(Caption(10), "");
+    EXPECT_TRUE(player->Playing == -1 && player->Timer1.isActive());
+    // 61.5 s rounds half to even; the old stream information goes.
+    EXPECT_EQ(QStringList({Caption(lbl::Title), Caption(lbl::TrackNumber), Caption(lbl::TotalTime),
+                           Caption(lbl::Bitrate)}),
+              QStringList({"clip", " 2", "1:02", ""}));
     EXPECT_EQ(player->RptA + player->RptB, 0);
-    EXPECT_TRUE(player->surface.iSlider[1].visible);
-    EXPECT_TRUE(Lit(4));
+    EXPECT_TRUE(s().iSlider[slider::Position].visible && Lit(light::Playing));
 }
 
 TEST_F(PlayIt, AMissingFileIsMarkedOnceAndPlaysAgainWhenItIsBack) {
@@ -67,35 +51,32 @@ TEST_F(PlayIt, AMissingFileIsMarkedOnceAndPlaysAgainWhenItIsBack) {
     QFile::rename(paths[0], paths[0] + ".away");
     player->PlayIt();
     player->PlayIt();
-    EXPECT_EQ(player->playlist.At(0).name, "gone [FILE NOT FOUND]");
-    EXPECT_EQ(player->playlist.At(0).path, paths[0]); // kept, so no saved list loses it
+    EXPECT_EQ(model().At(0).name, "gone [FILE NOT FOUND]");
+    EXPECT_EQ(model().At(0).path, paths[0]); // kept, so no saved list loses it
     EXPECT_EQ(player->Dev, "");
-    EXPECT_FALSE(player->Timer1.isActive());
-    EXPECT_FALSE(media[0].IsOpen());
+    EXPECT_FALSE(player->Timer1.isActive() || media[0].IsOpen());
 
     QFile::rename(paths[0] + ".away", paths[0]);
     player->PlayIt();
-    EXPECT_EQ(player->playlist.At(0).name, "gone");
+    EXPECT_EQ(model().At(0).name, "gone");
     EXPECT_EQ(media[0].OpenName(), paths[0]);
     EXPECT_TRUE(player->Timer1.isActive());
 }
 
 TEST_F(PlayIt, StreamsAndCdTracksAreNotLookedForOnDisk) {
-    test::FakeMedium track;
-    track.lengthMs = 200000;
-    media.media["cdda://5"] = track;
-    player->playlist.Append({{"radio", "http://127.0.0.1:9/live"}, {"cd", "D:\\Track05.cda"}});
+    media.media["cdda://5"].lengthMs = 200000;
+    model().Append({{"radio", "http://127.0.0.1:9/live"}, {"cd", "D:\\Track05.cda"}});
     player->PlayIt();
     EXPECT_EQ(media[0].OpenName(), "http://127.0.0.1:9/live");
-    EXPECT_EQ(player->playlist.At(0).name, "radio");
+    EXPECT_EQ(model().At(0).name, "radio");
 
     player->TNum = 2; // from its start to one millisecond before its end
     player->PlayIt();
     EXPECT_EQ(player->Dev, "cdaudio");
-    EXPECT_EQ(player->playlist.At(1).name, "cd");
+    EXPECT_EQ(model().At(1).name, "cd");
     EXPECT_EQ(media[0].Track, 5);
     EXPECT_EQ(media[0].plays.back(), std::make_pair(0, 199999));
-    EXPECT_EQ(Caption(13), "3:20");
+    EXPECT_EQ(Caption(lbl::TotalTime), "3:20");
 }
 
 TEST_F(PlayIt, APictureIsShownForFiveSecondsAndADocumentHalts) {
@@ -103,26 +84,23 @@ TEST_F(PlayIt, APictureIsShownForFiveSecondsAndADocumentHalts) {
     player->Elapsed = 777;
     player->PlayIt();
     EXPECT_EQ(player->Dev, "Delay");
-    EXPECT_EQ(player->SongLen, 5000);
-    EXPECT_EQ(player->Elapsed, 0);
-    EXPECT_TRUE(player->Timer1.isActive());
-    EXPECT_EQ(Caption(2), "cover");
-    EXPECT_EQ(Caption(13), "0:05");
+    EXPECT_TRUE(player->SongLen == 5000 && player->Elapsed == 0 && player->Timer1.isActive());
+    EXPECT_EQ(QStringList({Caption(lbl::Title), Caption(lbl::TotalTime)}),
+              QStringList({"cover", "0:05"}));
 
     player->TNum = 2;
     player->PlayIt();
     EXPECT_FALSE(player->Timer1.isActive());
-    EXPECT_EQ(Caption(2), "cover"); // nothing of the document is shown
+    EXPECT_EQ(Caption(lbl::Title), "cover"); // nothing of the document is shown
     EXPECT_FALSE(media.log.join(" ").contains("open"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(PlayIt, AnOpenErrorIsReportedWithTheDeviceTheTextAndAHint) {
     const QStringList paths = AddTracks({{"junk.mp3", 0}, {"film.mmm", 0}, {"odd.wav", 0}});
-    media.media[paths[0]].openError = kErrUnknownFormat;
-    media.media[paths[0]].errorMessage = "Not a format I know.";
-    media.media[paths[2]].openError = kErrGeneral;
-    media.media[paths[2]].errorMessage = "Broken.";
+    media.media[paths[0]] = {.openError = kErrUnknownFormat,
+                             .errorMessage = "Not a format I know."};
+    media.media[paths[2]] = {.openError = kErrGeneral, .errorMessage = "Broken."};
     for (int16_t n : {1, 2, 3}) {
         player->TNum = n;
         player->PlayIt();
@@ -136,7 +114,7 @@ TEST_F(PlayIt, AnOpenErrorIsReportedWithTheDeviceTheTextAndAHint) {
                      "MCI Device: ActiveMovie\r\rBroken.\r\rUnhandled Velto error"}));
     EXPECT_EQ(player->Dev, "");
     EXPECT_FALSE(player->Timer1.isActive());
-    EXPECT_EQ(player->playlist.At(0).name, "junk"); // the entry stays as it was
+    EXPECT_EQ(model().At(0).name, "junk"); // the entry stays as it was
 }
 
 TEST_F(PlayIt, AStuckModuleIsWaitedForBoundedlyAndUnloadClosesTheElement) {

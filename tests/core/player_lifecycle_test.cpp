@@ -1,14 +1,16 @@
+// Start-up and shut-down: the command line, the skin, the window and the settings.
+#include "app/CommandLine.h"
 #include "fakes/PlayerFixture.h"
 
 #include <QFile>
+#include <QSet>
 
 #include <algorithm>
 #include <sys/stat.h>
 
 using namespace velto;
-using velto::test::PlayerFixture;
 
-using StartUp = PlayerFixture;
+using StartUp = test::PlayerFixture;
 
 TEST_F(StartUp, AMissingSkinIsReportedAndTheDefaultUsed) {
     player->Form_Load({});
@@ -17,10 +19,8 @@ TEST_F(StartUp, AMissingSkinIsReportedAndTheDefaultUsed) {
     EXPECT_EQ(dialogs.messages[0], "Previously selected skin not found ()! Using default");
     EXPECT_EQ(dialogs.messages[1],
               "Skin not found!\rSkinName=" + programDir.path() + "/default.skin\rSkinPath=");
-    EXPECT_EQ(player->settings.Skin, programDir.path() + "/default.skin");
     EXPECT_EQ(window.moves, 0); // no stored position: the designed place
-    EXPECT_TRUE(window.visible);
-    EXPECT_TRUE(player->Timer1.isActive() && player->Timer2.isActive());
+    EXPECT_TRUE(window.visible && player->Timer1.isActive() && player->Timer2.isActive());
 
     const QString skin = programDir.write("mine.skin", "VeltoSkin\n");
     store.Set("Skin", skin);
@@ -76,18 +76,7 @@ TEST_F(StartUp, StartMinHidesOnlyWhereATrayCanBringTheWindowBack) {
     window.tray = true;
     MakePlayer();
     player->Form_Load({});
-    EXPECT_FALSE(window.visible);
-    EXPECT_FALSE(window.minimized);
-}
-
-TEST_F(StartUp, ActivationAppliesStayOnTopFromTheSetting) {
-    store.Set("WinOnTop", " 1");
-    player->Form_Load({});
-    player->Form_Activate();
-    EXPECT_TRUE(window.onTop);
-    player->settings.WinOnTop = 0;
-    player->Form_Activate();
-    EXPECT_FALSE(window.onTop);
+    EXPECT_FALSE(window.visible || window.minimized);
 }
 
 TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {
@@ -95,9 +84,6 @@ TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {
     player->TNum = 3;
     player->Form_Unload();
     player->Form_Unload(); // a second close does not write again
-    EXPECT_EQ(store.Value("WinOnTop"), " 0");
-    EXPECT_EQ(store.Value("PBOverlap"), "0");
-    EXPECT_EQ(store.Value("SnoozeTime"), "23:59");
     EXPECT_EQ(store.Value("LastTrack"), " 3");
     EXPECT_TRUE(store.Value("X").isNull());
     EXPECT_EQ(std::count_if(store.writes.begin(), store.writes.end(),
@@ -176,13 +162,25 @@ TEST_F(StartUp, FilesThatAreNoRegularFilesAreTakenAsMissing) {
     }
 }
 
-TEST_F(StartUp, MixerStartsTheFirstFoundElseSaysSo) {
-    player->ShowMixer();
-    ASSERT_EQ(dialogs.messages.size(), 1);
-    EXPECT_TRUE(dialogs.messages[0].contains("pavucontrol"));
-    shell.available = {"pavucontrol-qt"};
-    player->ShowMixer();
-    shell.available << "pavucontrol";
-    player->ShowMixer();
-    EXPECT_EQ(shell.started, QStringList({"/usr/bin/pavucontrol-qt", "/usr/bin/pavucontrol"}));
+namespace {
+CommandLine Parse(const QStringList& args, const QSet<QString>& files = {}) {
+    return CommandLine::Parse(args, [&](const QString& p) { return files.contains(p); });
+}
+} // namespace
+
+TEST(CommandLine, QuotesGoArgumentsJoinWhenTheyNameOneFileAndAFileBeatsAnOption) {
+    EXPECT_TRUE(Parse({}).items.isEmpty());
+    EXPECT_EQ(Parse({"\"/m/My Song.mp3\""}).items, QStringList({"/m/My Song.mp3"}));
+    EXPECT_EQ(Parse({"/m/a \"b\".mp3"}).items, QStringList({"/m/a \"b\".mp3"}));
+    EXPECT_EQ(Parse({"/m/My", "Song.mp3"}, {"/m/My Song.mp3"}).items,
+              QStringList({"/m/My Song.mp3"}));
+    EXPECT_EQ(Parse({"/m/a.mp3", "/m/b.mp3", "/m/c"}, {"/m/a.mp3"}).items,
+              QStringList({"/m/a.mp3", "/m/b.mp3", "/m/c"}));
+    EXPECT_EQ(Parse({"--help"}).action, CommandLine::Action::Help);
+    EXPECT_EQ(Parse({"--version"}).action, CommandLine::Action::Version);
+    const CommandLine file = Parse({"--help"}, {"--help"});
+    EXPECT_EQ(file.action, CommandLine::Action::Items);
+    EXPECT_EQ(file.items, QStringList({"--help"}));
+    for (const char* variable : {"VELTO_HOME", "VELTO_AUDIO_SINK", "VELTO_VIDEO_SINK"})
+        EXPECT_TRUE(CommandLine::Usage().contains(variable)) << variable;
 }

@@ -5,15 +5,11 @@
 #include <QDir>
 
 using namespace velto;
-using velto::test::PlayerFixture;
 
 namespace {
 
-class PlaylistEditing : public PlayerFixture {
+class PlaylistEditing : public test::PlayerFixture {
 protected:
-    PlaylistModel& model() { return player->playlist; }
-    QString caption(int field) const { return player->surface.Lbl[field].caption; }
-
     void add(const QString& path, const QString& name) {
         player->AddName = name;
         player->AddPath = path;
@@ -29,13 +25,6 @@ protected:
             entries.push_back({QString::number(i), QStringLiteral("/m/%1.mp3").arg(i)});
         model().Append(std::move(entries));
     }
-
-    QStringList names() const {
-        QStringList out;
-        for (int i = 0; i < player->playlist.Count(); ++i)
-            out << player->playlist.At(i).name;
-        return out;
-    }
 };
 
 } // namespace
@@ -50,10 +39,10 @@ TEST_F(PlaylistEditing, AddingFilesPicturesPlaylistsFoldersAndNothing) {
     add("/pics/holiday.JPG");
     add("/m/missing-but-kept.ogg"); // found missing only when played
     add("http://radio.example.net/live");
-    EXPECT_EQ(names(), QStringList({"Track 07", "holiday (picture)", "missing-but-kept", "live"}));
+    EXPECT_EQ(Entries(),
+              QStringList({"Track 07", "holiday (picture)", "missing-but-kept", "live"}));
     EXPECT_EQ(model().At(3).path, "http://radio.example.net/live");
-    EXPECT_EQ(player->TNum, 1);
-    EXPECT_EQ(caption(16), " 4");
+    EXPECT_TRUE(player->TNum == 1 && Caption(lbl::PlaylistCount) == " 4");
 
     // A playlist is read in one insertion; a folder is scanned.
     int inserts = 0;
@@ -63,9 +52,9 @@ TEST_F(PlaylistEditing, AddingFilesPicturesPlaylistsFoldersAndNothing) {
     userDir.write("Albums/a.mp3", "x");
     userDir.write("Albums/b.txt", "x");
     add(userDir.file("Albums"));
-    EXPECT_EQ(names().mid(4), QStringList({"one", "two", "three", "a"}));
+    EXPECT_EQ(Entries().mid(4), QStringList({"one", "two", "three", "a"}));
     EXPECT_EQ(model().At(4).path, userDir.file("one.mp3"));
-    EXPECT_EQ(caption(14), "Party Mix");
+    EXPECT_EQ(Caption(lbl::PlaylistTitle), "Party Mix");
 
     // A relative name (from the command line) is added with its full path.
     programDir.write("song.mp3", "x");
@@ -84,12 +73,12 @@ TEST_F(PlaylistEditing, DeletingMovingAndClearingKeepTheSelectionSensible) {
     player->PlMoveEntry(-1); // already first
     player->PlMoveEntry(1);
     player->PlMoveEntry(1);
-    EXPECT_EQ(names(), QStringList({"1", "2", "0", "3", "4"}));
+    EXPECT_EQ(Entries(), QStringList({"1", "2", "0", "3", "4"}));
     EXPECT_EQ(model().At(2).path, "/m/0.mp3"); // the path travels with its name
     EXPECT_EQ(model().Selection(), 2);
 
     player->PlDelSel();
-    EXPECT_EQ(names(), QStringList({"1", "2", "3", "4"}));
+    EXPECT_EQ(Entries(), QStringList({"1", "2", "3", "4"}));
     EXPECT_EQ(model().Selection(), 2); // the entry that moved into the place
     EXPECT_EQ(player->TNum, 4);        // the number stays
     model().SetSelection(3);
@@ -97,34 +86,31 @@ TEST_F(PlaylistEditing, DeletingMovingAndClearingKeepTheSelectionSensible) {
     player->PlDelEntry(-1);
     player->PlDelEntry(4);
     player->PlNames_KeyDown(65, 0); // not the Delete key
-    EXPECT_EQ(names(), QStringList({"1", "2", "3", "4"}));
+    EXPECT_EQ(Entries(), QStringList({"1", "2", "3", "4"}));
     player->PlNames_KeyDown(46, 0); // the last: the selection moves up
-    EXPECT_EQ(model().Selection(), 2);
-    EXPECT_EQ(caption(16), " 3");
+    EXPECT_TRUE(model().Selection() == 2 && Caption(lbl::PlaylistCount) == " 3");
     player->PlNames_DblClick(); // plays the selected entry
     EXPECT_EQ(player->TNum, 3);
 
     fill(9);
     player->ShowPlCount();
-    EXPECT_EQ(caption(16), " 12");
-    player->surface.iCover.picture = QImage(4, 4, QImage::Format_RGB32);
+    EXPECT_EQ(Caption(lbl::PlaylistCount), " 12");
+    s().iCover.picture = QImage(4, 4, QImage::Format_RGB32);
     player->PlClear();
-    EXPECT_EQ(model().Count(), 0);
-    EXPECT_EQ(model().Selection(), -1);
-    EXPECT_EQ(player->TNum, 1);
-    EXPECT_EQ(caption(14), "untitled");
-    EXPECT_EQ(caption(16), " 0");
-    EXPECT_TRUE(player->surface.iCover.picture.isNull());
+    EXPECT_TRUE(model().Count() == 0 && model().Selection() == -1 && player->TNum == 1);
+    EXPECT_EQ(QStringList({Caption(lbl::PlaylistTitle), Caption(lbl::PlaylistCount)}),
+              QStringList({"untitled", " 0"}));
+    EXPECT_TRUE(s().iCover.picture.isNull());
     player->PlDelSel(); // nothing selected, nothing left
-    EXPECT_EQ(caption(16), " 0");
+    EXPECT_EQ(Caption(lbl::PlaylistCount), " 0");
 }
 
 TEST_F(PlaylistEditing, TheListNeverGrowsBeyondItsLimit) {
     fill(kMaxPlaylistEntries - 1);
     player->PlRead(userDir.write("three.m3u", "a.mp3\nb.mp3\nc.mp3\n"));
-    EXPECT_EQ(model().Count(), kMaxPlaylistEntries);
-    EXPECT_EQ(model().At(kMaxPlaylistEntries - 1).path, userDir.file("a.mp3"));
-    EXPECT_EQ(caption(16), " 32766");
+    EXPECT_EQ(Entries(&PlaylistEntry::path).mid(kMaxPlaylistEntries - 1),
+              QStringList({userDir.file("a.mp3")}));
+    EXPECT_EQ(Caption(lbl::PlaylistCount), " 32766");
     add("/m/one-more.mp3");
     userDir.write("Folder/x.mp3", "x");
     add(userDir.file("Folder"));

@@ -1,4 +1,6 @@
+// Playlist files: entries, reading and writing; scanning a folder.
 #include "common/TextFiles.h"
+#include "playlist/FolderScan.h"
 #include "playlist/PlaylistFiles.h"
 #include "support/TestFiles.h"
 
@@ -20,20 +22,24 @@ QStringList paths(const std::vector<PlaylistEntry>& entries) {
         out << e.path;
     return out;
 }
+QStringList relativePaths(const std::vector<PlaylistEntry>& entries, const TempDir& dir) {
+    return paths(entries).replaceInStrings(dir.path() + "/", "");
+}
 } // namespace
 
 TEST(PlaylistEntries, RelativeRootRelativeDriveLetterAndUrlEntries) {
+    // Made on Windows, the backslash separates folders; a drive letter is kept
+    // exactly as written, so it is written back the same; radio stations stay
+    // URLs, never joined to the folder.
     const QString list = "/home/ann/My Lists/party.m3u";
-    EXPECT_EQ(pathOf("a.mp3", list), "/home/ann/My Lists/a.mp3");
-    // Made on Windows: the backslash separates folders.
-    EXPECT_EQ(pathOf("Music\\Best Of\\a.mp3", list), "/home/ann/My Lists/Music/Best Of/a.mp3");
-    EXPECT_EQ(pathOf("\\Music\\a.mp3", list), "/Music/a.mp3");
-    EXPECT_EQ(pathOf("/srv/music/a.mp3", list), "/srv/music/a.mp3");
-    // A drive letter is kept exactly as written, so it is written back the same.
-    EXPECT_EQ(pathOf("C:\\Music\\Old\\b.mp3", list), "C:\\Music\\Old\\b.mp3");
-    // Radio stations stay URLs, never joined to the folder.
-    EXPECT_EQ(pathOf("http://radio.example.net:8000/live", list),
-              "http://radio.example.net:8000/live");
+    QStringList got;
+    for (const char* text : {"a.mp3", "Music\\Best Of\\a.mp3", "\\Music\\a.mp3", "/srv/music/a.mp3",
+                             "C:\\Music\\Old\\b.mp3", "http://radio.example.net:8000/live"})
+        got << pathOf(text, list);
+    EXPECT_EQ(got,
+              QStringList({"/home/ann/My Lists/a.mp3", "/home/ann/My Lists/Music/Best Of/a.mp3",
+                           "/Music/a.mp3", "/srv/music/a.mp3", "C:\\Music\\Old\\b.mp3",
+                           "http://radio.example.net:8000/live"}));
     EXPECT_EQ(ResolveEntry("http://radio.example.net:8000/", list).name,
               "http://radio.example.net:8000/");
 
@@ -55,13 +61,10 @@ TEST(PlaylistEntries, M3uSkipsCommentsAndPlsTakesCaseSensitiveFileKeysUntrimmed)
 
 TEST(PlaylistFileReading, EveryLineEndEndsALine) {
     TempDir dir;
-    const QString lf = dir.write("lf.m3u", "a.mp3\nb.mp3\n");
-    const QString cr = dir.write("cr.M3U", "a.mp3\rb.mp3\r");
-    const QString crlf = dir.write("crlf.m3u", "#EXTM3U\r\na.mp3\r\n\r\nb.mp3");
-    for (const QString& f : {lf, cr, crlf})
-        EXPECT_EQ(paths(ReadPlaylistFile(f, 100)),
+    for (const char* text : {"a.mp3\nb.mp3\n", "a.mp3\rb.mp3\r", "#EXTM3U\r\na.mp3\r\n\r\nb.mp3"})
+        EXPECT_EQ(paths(ReadPlaylistFile(dir.write("l.M3U", text), 100)),
                   QStringList({dir.file("a.mp3"), dir.file("b.mp3")}))
-            << f.toStdString();
+            << text;
     EXPECT_TRUE(ReadPlaylistFile(dir.file("missing.m3u"), 10).empty());
     EXPECT_TRUE(ReadPlaylistFile(dir.write("notes.txt", "a.mp3\n"), 10).empty());
     const QString pls = dir.write("radio.PLS", "[playlist]\nFile1=http://r.example/one\n"
@@ -115,4 +118,47 @@ TEST(PlaylistFileReading, OnlyRegularFilesAreRead) {
     // A link to a regular file is read through.
     ASSERT_TRUE(QFile::link(dir.write("real.m3u", "a.mp3\n"), dir.file("link.m3u")));
     EXPECT_EQ(ReadPlaylistFile(dir.file("link.m3u"), 10).size(), 1);
+}
+
+const QString kDesigned = "MP2 MP3 MID WAV MOD XM AVI MOV";
+
+TEST(FolderScan, TheExtensionTestIsASubstringTestOfTheUpperCasedExtension) {
+    EXPECT_TRUE(ExtensionTaken("x.mp", kDesigned)); // inside MP2
+    EXPECT_TRUE(ExtensionTaken("clip.Mov", kDesigned));
+    EXPECT_FALSE(ExtensionTaken("song.ogg", kDesigned));
+    EXPECT_FALSE(ExtensionTaken("odd.", kDesigned)); // no extension at all
+    EXPECT_TRUE(ExtensionTaken("a.ogg", "mp3 ogg")); // a list typed in lower case
+    // With none set, what plays one by one is taken from a folder too.
+    EXPECT_EQ(ExtensionsInForce("  "), kDefaultValidExt);
+    for (const char* name : {"a.flac", "b.ogg", "c.opus", "d.m4a", "e.it", "f.webm", "g.mid",
+                             "h.MIDI", "i.wv", "j.mp2"})
+        EXPECT_TRUE(ExtensionTaken(name, kDefaultValidExt)) << name;
+    EXPECT_FALSE(ExtensionTaken("notes.txt", kDefaultValidExt));
+    EXPECT_FALSE(ExtensionTaken("cover.jpg", kDefaultValidExt));
+}
+
+TEST(FolderScan, OwnFilesFirstThenLevelByLevelSortedWithoutCase) {
+    TempDir dir;
+    for (const char* name : {"b.mp3", "A.mp3", "c.ogg", "sub/b.mp3", "sub/deeper/d.wav",
+                             "Second/x.mp", "Second/01_-_First_Song.mp3", ".hidden.mp3",
+                             ".secret/e.mp3", "sub/.f.mp3", "MP3", "y.mp3.txt"})
+        dir.write(name, "x");
+    int pumps = 0;
+    const auto found = ScanFolder(dir.path() + "/", kDesigned, 100, [&] { ++pumps; });
+    EXPECT_EQ(relativePaths(found, dir),
+              QStringList({"A.mp3", "b.mp3", "MP3", "Second/01_-_First_Song.mp3", "Second/x.mp",
+                           "sub/b.mp3", "sub/deeper/d.wav"}));
+    EXPECT_EQ(found[3].name, "First Song");
+    EXPECT_GT(pumps, 0);
+    EXPECT_EQ(relativePaths(ScanFolder(dir.path(), kDesigned, 2), dir),
+              QStringList({"A.mp3", "b.mp3"}));
+    EXPECT_TRUE(ScanFolder(dir.file("nothing-here"), kDefaultValidExt, 100).empty());
+
+    // A link back up the tree is followed once.
+    TempDir loop;
+    loop.write("a/song.mp3", "x");
+    ASSERT_TRUE(QFile::link(loop.path(), loop.file("a/loop")));
+    ASSERT_TRUE(QFile::link(loop.file("a"), loop.file("same")));
+    EXPECT_EQ(relativePaths(ScanFolder(loop.path(), kDefaultValidExt, 100), loop),
+              QStringList({"a/song.mp3"}));
 }

@@ -1,16 +1,16 @@
 // The schedule and the snooze acting on the player through the second timer.
-#include "fakes/PlaybackFixture.h"
+#include "fakes/PlayerFixture.h"
 #include "platform/MediaElement.h"
 #include "scheduler/Scheduler.h"
 
 #include <QFile>
 
 using namespace velto;
-using velto::test::PlaybackFixture;
+using velto::test::PlayerFixture;
 
 namespace {
 
-class Schedule : public PlaybackFixture {
+class Schedule : public PlayerFixture {
 protected:
     Schedule() {
         AddTracks({{"one.mp3", 600000}, {"two.mp3", 600000}, {"three.mp3", 600000}});

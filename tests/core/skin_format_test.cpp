@@ -1,23 +1,47 @@
-// The skin format's records and their edge cases, loaded onto a Player.
+// The skin format: its fields, and its records and their edge cases loaded onto a Player.
 #include "fakes/PlayerFixture.h"
-#include "skin/SkinLoader.h"
-#include "skin/SkinRecords.h"
-#include "skin_test_support.h"
-
-#include <QPainter>
+#include "skin/FieldReader.h"
 
 using namespace velto;
-using velto::test::ButtonRecord;
+using test::ButtonRecord;
 
-class SkinFormat : public test::PlayerFixture {
-protected:
-    // Loads a skin of the test header followed by `records`.
-    void Load(const QByteArray& records) {
-        player->LoadSkin(test::WriteSkin(programDir, "t.skin", records), false);
+using SkinFormat = test::PlayerFixture;
+
+TEST(SkinFields, FieldsEndAtCommasAndLineEndsAndQuotesMayHoldCommas) {
+    FieldReader in(QStringLiteral("a,b\r\nc\rd\ne,  spaced out  ,\t\"a, b\" ,"
+                                  "\"  kept  \"junk,,\"open, line\nnext"));
+    QStringList got;
+    while (!in.AtEnd())
+        got << in.Field();
+    // Blanks inside quotes stay, text after the quote goes, an unclosed
+    // quote ends at the line end.
+    EXPECT_EQ(got, QStringList({"a", "b", "c", "d", "e", "spaced out", "a, b", "  kept  ", "",
+                                "open, line", "next"}));
+    EXPECT_THROW(in.Field(), SkinError);
+}
+
+// A head alone on its line: the line read takes the next line, verbatim.
+TEST(SkinFields, ALineReadTakesTheRestOfTheLineOrTheNextLineAfterAFieldEndedOne) {
+    FieldReader in(QStringLiteral("/,rest of it\r\n;\r\n  kept, verbatim  \r\nnext"));
+    EXPECT_EQ(QStringList({in.Field(), in.Line(), in.Field(), in.Line(), in.Line()}),
+              QStringList({"/", "rest of it", ";", "  kept, verbatim  ", "next"}));
+    EXPECT_THROW(in.Line(), SkinError);
+}
+
+TEST(SkinFields, NumbersAreWholeFieldsRoundedHalfToEvenWithinTheirWidth) {
+    FieldReader in(QStringLiteral("12, -3 ,,2.5,3.5,+7,1e2,32767,-32768"));
+    for (int want : {12, -3, 0, 2, 4, 7, 100, 32767, -32768})
+        EXPECT_EQ(in.Int16(), want);
+    EXPECT_THROW(in.Int16(), SkinError); // past the end
+
+    for (const char* bad : {"abc", "12abc", "32768", "-32769", "٣"}) {
+        FieldReader r(QString::fromUtf8(bad));
+        EXPECT_THROW(r.Int16(), SkinError) << bad;
     }
-    const Surface& s() const { return player->surface; }
-    const SkinState& skin() const { return player->skin; }
-};
+    FieldReader wide(QStringLiteral("40000,-2147483648,2147483648"));
+    EXPECT_EQ(QList<int32_t>({wide.Int32(), wide.Int32()}), QList<int32_t>({40000, INT32_MIN}));
+    EXPECT_THROW(wide.Int32(), SkinError);
+}
 
 TEST_F(SkinFormat, InfoTextCommentsAndTheMagicSharingItsLine) {
     test::WriteSkin(programDir, "t.skin", ""); // the bitmaps
@@ -32,19 +56,16 @@ TEST_F(SkinFormat, InfoTextCommentsAndTheMagicSharingItsLine) {
     EXPECT_TRUE(s().Btn[2].visible);
 }
 
-TEST_F(SkinFormat, EachElementRecordKeepsItsFields) {
-    Load("B12,10,20,30,15,0,0,xyz,Play it\r\n"
-         "B13, 40 , 20 , 30 , 15 , 100 , 7 ,\"+\",~no tip\r\n"
-         "B14,70,20,30,15,0,0,\"\",\"Tip, with comma\"\r\n"
-         "L3,5,6,50,12,255,128,0,9,DejaVu Sans,Clock\r\n"
-         "I4,7,8,6,6,0,255,0,3,unused\r\nI5,7,8,6,6,0,255,0,9,unknown shape\r\n"
-         "S2,100,10,0,60,150,0,12,8,Volume\r\n"
-         "D1,20,30,0,100,9,13,4,0,1,0,Time\r\nD2,20,50,0,120,9,13,4,0,1,3,~\r\n"
-         "D3,20,70,0,120,9,13,4,0,1,8,Clock\r\n"
-         "C,120,40,64,64,Cover\r\n"
-         "X,0,60,120,40,200,210,220,10,20,30,8,DejaVu Sans Mono,Playlist\r\n");
+TEST_F(SkinFormat, RecordsKeepTheirFieldsWithTheFormatsOwnRules) {
+    LoadRecords("B12,10,20,30,15,0,0,xyz,Play it\r\n"
+                "B13, 40 , 20 , 30 , 15 , 100 , 7 ,\"+\",~no tip\r\n"
+                "L3,5,6,50,12,255,128,0,9,DejaVu Sans,Clock\r\n"
+                "I4,7,8,6,6,0,255,0,3,unused\r\nI5,7,8,6,6,0,255,0,9,unknown shape\r\n"
+                "S2,100,10,0,60,150,0,12,8,Volume\r\n"
+                "D1,20,30,0,100,9,13,4,0,1,0,Time\r\nD2,20,50,0,120,9,13,4,0,1,3,~\r\n"
+                "D3,20,70,0,120,9,13,4,0,1,8,Clock\r\n"
+                "X,0,60,120,40,200,210,220,10,20,30,8,DejaVu Sans Mono,Playlist\r\n");
     const ButtonElement& b12 = s().Btn[12];
-    EXPECT_EQ(b12.rect, QRect(10, 20, 30, 15));
     EXPECT_EQ(b12.pressedFace, QPoint(10, 20)); // px + py = 0: its own place
     EXPECT_EQ(QStringList({b12.toolTip, b12.tag, skin().BtnKey[12]}),
               QStringList({"Play it", "0,0", "x"})); // the key: the first character only
@@ -52,61 +73,50 @@ TEST_F(SkinFormat, EachElementRecordKeepsItsFields) {
     EXPECT_EQ(b13.pressedFace, QPoint(100, 7));
     EXPECT_EQ(QStringList({b13.toolTip, b13.tag, skin().BtnKey[13]}),
               QStringList({"", "100,7", "+"}));
-    EXPECT_EQ(s().Btn[14].toolTip, "Tip, with comma");
-    EXPECT_EQ(TipText(" ~x"), " ~x");
-
-    const TextFieldElement& lbl = s().Lbl[3];
-    EXPECT_TRUE(lbl.visible);
-    EXPECT_EQ(lbl.rect, QRect(5, 6, 50, 12));
-    EXPECT_EQ(lbl.color, QColor(255, 128, 0));
-    EXPECT_EQ(lbl.fontSize, 9);
-    EXPECT_EQ(QStringList({lbl.fontName, lbl.toolTip}), QStringList({"DejaVu Sans", "Clock"}));
+    const TextFieldElement& field = s().Lbl[lbl::Clock];
+    EXPECT_EQ(QList<QColor>({field.color, s().PlNames.textColor, s().PlNames.background}),
+              QList<QColor>({QColor(255, 128, 0), QColor(200, 210, 220), QColor(10, 20, 30)}));
+    EXPECT_EQ(QStringList({QString::number(field.fontSize), field.fontName, field.toolTip}),
+              QStringList({"9", "DejaVu Sans", "Clock"}));
 
     EXPECT_FALSE(s().Ind[4].visible); // placed; the lights decide when it shows
-    EXPECT_EQ(s().Ind[4].rect, QRect(7, 8, 6, 6));
-    EXPECT_EQ(s().Ind[4].color, QColor(0, 255, 0));
     EXPECT_EQ(s().Ind[4].shape, LightShape::Circle);
     EXPECT_EQ(s().Ind[5].shape, LightShape::Rectangle);
 
-    EXPECT_EQ(skin().SlideTab[2].h, 60);
-    EXPECT_EQ(s().iSlider[2].rect, QRect(100, 10, 12, 8));
-    EXPECT_EQ(s().iSlider[2].knobFace, QPoint(150, 0));
+    EXPECT_EQ(skin().SlideTab[slider::Volume].h, 60);
+    EXPECT_EQ(s().iSlider[slider::Volume].rect, QRect(100, 10, 12, 8));
+    EXPECT_EQ(s().iSlider[slider::Volume].knobFace, QPoint(150, 0));
 
-    EXPECT_EQ(s().Dig[2].rect, QRect(20, 50, 27, 13)); // count x dw
-    EXPECT_EQ(s().Dig[1].rect.width(), 4 * 9 + 4);     // count 0: "00:00"
-    EXPECT_EQ(s().Dig[3].rect.width(), 4 * 9 + 4);     // the clock, whatever its count
-
-    EXPECT_EQ(s().iCover.rect, QRect(120, 40, 64, 64));
-    EXPECT_EQ(s().PlNames.rect, QRect(0, 60, 120, 40));
-    EXPECT_EQ(s().PlNames.textColor, QColor(200, 210, 220));
-    EXPECT_EQ(s().PlNames.background, QColor(10, 20, 30));
-    EXPECT_EQ(s().PlNames.fontName, "DejaVu Sans Mono");
+    EXPECT_EQ(s().Dig[dig::TrackNumber].rect, QRect(20, 50, 27, 13)); // count x dw
+    EXPECT_EQ(s().Dig[dig::PlayTime].rect.width(), 4 * 9 + 4);        // count 0: "00:00"
+    EXPECT_EQ(s().Dig[dig::Clock].rect.width(), 4 * 9 + 4); // the clock, whatever its count
 }
 
 TEST_F(SkinFormat, PointsCountOnlyAfterTheirAnnouncementAndOnlyUpToIt) {
-    Load("P5,5\r\nN3\r\nP0,0\r\nP10,0\r\nP10,10\r\nP99,99\r\n");
+    LoadRecords("P5,5\r\nN3\r\nP0,0\r\nP10,0\r\nP10,10\r\nP99,99\r\n");
     ASSERT_EQ(s().outline.size(), 1u);
     EXPECT_EQ(s().outline[0], QPolygon({QPoint(0, 0), QPoint(10, 0), QPoint(10, 10)}));
 
-    Load("N3\r\nP0,0\r\nP10,0\r\n"); // two of three: rectangular
+    LoadRecords("N3\r\nP0,0\r\nP10,0\r\n"); // two of three: rectangular
     EXPECT_TRUE(s().outline.empty());
 
     // A second announcement clears the points but not the count read so far.
-    Load("N4\r\nP1,1\r\nP2,2\r\nN3\r\nP3,3\r\n");
+    LoadRecords("N4\r\nP1,1\r\nP2,2\r\nN3\r\nP3,3\r\n");
     ASSERT_EQ(s().outline.size(), 1u);
     EXPECT_EQ(s().outline[0], QPolygon({QPoint(0, 0), QPoint(0, 0), QPoint(3, 3)}));
 }
 
 TEST_F(SkinFormat, AMissingPictureSkipsToItsLabel) {
-    Load("R1,missing.bmp\r\n?0,skip\r\n" + ButtonRecord(1) +
-         "L2,1,1,5,5,0,0,0,8,F,t\r\n:other\r\n" + ButtonRecord(4) + ":skip\r\n" + ButtonRecord(3));
+    LoadRecords("R1,missing.bmp\r\n?0,skip\r\n" + ButtonRecord(1) +
+                "L2,1,1,5,5,0,0,0,8,F,t\r\n:other\r\n" + ButtonRecord(4) + ":skip\r\n" +
+                ButtonRecord(3));
     EXPECT_FALSE(s().Btn[1].visible || s().Lbl[2].visible || s().Btn[4].visible);
     EXPECT_TRUE(s().Btn[3].visible);
 
     // Loaded: the flag is 1, so ?0 does not skip and ?1 does; "E" ends even a skip.
     test::WriteBitmap(programDir, "there.bmp", {4, 4}, Qt::white);
-    Load("R1,there.bmp\r\n?0,a\r\n" + ButtonRecord(1) + ":a\r\n?1,b\r\n" + ButtonRecord(2) +
-         "E\r\n:b\r\n" + ButtonRecord(3));
+    LoadRecords("R1,there.bmp\r\n?0,a\r\n" + ButtonRecord(1) + ":a\r\n?1,b\r\n" + ButtonRecord(2) +
+                "E\r\n:b\r\n" + ButtonRecord(3));
     EXPECT_TRUE(s().Btn[1].visible);
     EXPECT_FALSE(s().Btn[2].visible || s().Btn[3].visible);
 }
@@ -115,51 +125,40 @@ TEST_F(SkinFormat, AMissingPictureSkipsToItsLabel) {
 // number whose fields are then read as heads, are listed in one message;
 // zero-sized fields and lights are not.
 TEST_F(SkinFormat, LinkButtonsTakeOneMoreFieldAndBadElementsAreListedInOneMessage) {
-    Load("B48,1,1,5,5,0,0,A,tip\r\n" + ButtonRecord(3) + "B49,1,1,5,5,0,0,A,tip,other.skin\r\n" +
-         "B50,1,1,5,5,0,0,A,tip,\"back.skin\"\r\n" + ButtonRecord(4) +
-         "L21,1,1,5,5,0,0,0,8,F,t\r\nB51,1,1,5,5,0,0,A,tip\r\n" + ButtonRecord(2) +
-         "S9,1,1,5,5,0,0,4,4,tip\r\nB0,1,1,5,5,0,0,A,ignored\r\n"
-         "L25,1,1,0,5,0,0,0,8,F,t\r\nI30,1,1,5,0,0,0,0,0,t\r\nL1,1,1,0,5,0,0,0,8,F,t\r\n"
-         "I2,4,4,0,0,0,0,0,0,t\r\nB5,1,1,0,9,0,0,Q,keyboard only\r\nC,1,1,0,0,t\r\nR3," +
-         ButtonRecord(6) + "W7," + ButtonRecord(7) + "Z2," + ButtonRecord(8));
+    LoadRecords("B48,1,1,5,5,0,0,A,tip\r\n" + ButtonRecord(3) +
+                "B49,1,1,5,5,0,0,A,tip,other.skin\r\n" + "B50,1,1,5,5,0,0,A,tip,\"back.skin\"\r\n" +
+                ButtonRecord(4) + "L21,1,1,5,5,0,0,0,8,F,t\r\nB51,1,1,5,5,0,0,A,tip\r\n" +
+                ButtonRecord(2) +
+                "S9,1,1,5,5,0,0,4,4,tip\r\nB0,1,1,5,5,0,0,A,ignored\r\n"
+                "L25,1,1,0,5,0,0,0,8,F,t\r\nI30,1,1,5,0,0,0,0,0,t\r\nL1,1,1,0,5,0,0,0,8,F,t\r\n"
+                "I2,4,4,0,0,0,0,0,0,t\r\nB5,1,1,0,9,0,0,Q,keyboard only\r\nC,1,1,0,0,t\r\nR3," +
+                ButtonRecord(6) + "W7," + ButtonRecord(7) + "Z2," + ButtonRecord(8) +
+                "D7,1,1,0,0,4,4,2,0,0,0,t\r\nD0,1,1,0,0,4,4,2,0,0,0,t\r\n");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0],
               "Error in skin file!\rThe skin file contains references to the following elements "
-              "that do not exist!:\r L21 B51 S9 R3 W7 Z2");
+              "that do not exist!:\r L21 B51 S9 R3 W7 Z2 D7");
     EXPECT_EQ(skin().SkinLink1, "other.skin");
     EXPECT_EQ(skin().SkinLink2, "back.skin");
     for (int n : {2, 3, 4, 6, 7, 8}) // B49, B50 and B51 read all their fields
         EXPECT_TRUE(s().Btn[n].visible) << n;
-    EXPECT_FALSE(s().Btn[0].visible || s().Lbl[1].visible || s().iCover.visible);
+    EXPECT_FALSE(s().Btn[0].visible || s().Lbl[1].visible || s().iCover.visible ||
+                 s().Dig[0].visible);
     EXPECT_EQ(s().Ind[2].rect, QRect(-10, -10, 5, 5));
     EXPECT_FALSE(s().Btn[5].visible);
     EXPECT_EQ(skin().BtnKey[5], "Q"); // hidden, but its key still counts
 }
 
-TEST_F(SkinFormat, WorkPicturesBuildTheFaceAndResource) {
-    QImage sheet(40, 20, QImage::Format_RGB32);
-    sheet.fill(Qt::blue);
-    QPainter(&sheet).fillRect(20, 0, 20, 20, Qt::yellow);
-    sheet.save(programDir.file("sheet.bmp"), "BMP");
-    Load("R2,SHEET.BMP\r\nW0,30,10\r\nZ0,20,0,20,20,10,0\r\nW1,5,5\r\nZ1,0,0,5,5,0,0\r\nU\r\n");
-    ASSERT_EQ(s().face.size(), QSize(30, 10));
-    EXPECT_EQ(s().face.pixelColor(5, 5), QColor(Qt::black)); // left as sized
-    EXPECT_EQ(s().face.pixelColor(15, 5), QColor(Qt::yellow));
-    EXPECT_EQ(s().ResBmp.pixelColor(2, 2), QColor(Qt::blue));
-    for (const QImage& pic : skin().Pic)
-        EXPECT_TRUE(pic.isNull()); // emptied after the load
-}
-
 TEST_F(SkinFormat, AMalformedNumberEndsTheLoadWithWhatWasApplied) {
-    Load("B51,1,1,5,5,0,0,A,bad\r\n" + ButtonRecord(1) + "N3\r\nP0,0\r\nP5,0\r\nP5,5\r\n" +
-         "B2,1,x,5,5,0,0,A,x\r\n" + ButtonRecord(3));
+    LoadRecords("B51,1,1,5,5,0,0,A,bad\r\n" + ButtonRecord(1) + "N3\r\nP0,0\r\nP5,0\r\nP5,5\r\n" +
+                "B2,1,x,5,5,0,0,A,x\r\n" + ButtonRecord(3));
     EXPECT_TRUE(s().Btn[1].visible);
     EXPECT_FALSE(s().Btn[3].visible);
     EXPECT_TRUE(s().outline.empty());        // the outline is cut only at a full load
     EXPECT_TRUE(dialogs.messages.isEmpty()); // and nothing is reported
     EXPECT_TRUE(player->Timer1.isActive());
 
-    Load(ButtonRecord(1) + "B2,1,1,5"); // past the end
+    LoadRecords(ButtonRecord(1) + "B2,1,1,5"); // past the end
     EXPECT_TRUE(s().Btn[1].visible);
     EXPECT_FALSE(s().Btn[2].visible);
     EXPECT_TRUE(player->Timer1.isActive());

@@ -1,6 +1,6 @@
 // The Track Info window's rules without its widgets: the playing track's tag,
 // following it, Edit, saving, and the stream fields PlayIt fills.
-#include "fakes/PlaybackFixture.h"
+#include "fakes/PlayerFixture.h"
 #include "state/Elements.h"
 #include "trackinfo/Genres.h"
 #include "trackinfo/Id3v1File.h"
@@ -18,7 +18,7 @@ QByteArray TaggedMp3(const QByteArray& title, const QByteArray& album) {
            QByteArray(28, ' ') + QByteArray("\0\7\21", 3);
 }
 
-using TrackInfoWindow = test::PlaybackFixture;
+using TrackInfoWindow = test::PlayerFixture;
 
 } // namespace
 

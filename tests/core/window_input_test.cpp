@@ -1,41 +1,36 @@
 // Buttons, hover, keys, dragging and snapping the window, DoIt, and dragging
-// slider knobs, on a player without a widget.
-#include "core/skin_test_support.h"
-#include "fakes/PlaybackFixture.h"
+// slider knobs, on a player without a widget; the snap rule itself.
+#include "fakes/PlayerFixture.h"
 #include "platform/MediaElement.h"
+#include "skin/Snap.h"
 #include "skin/WindowInput.h"
 
 using namespace velto;
-using velto::test::PlaybackFixture;
 
 namespace {
 
 // A 200 x 100 window: two buttons sharing the key "+", stop and play, a link
 // button whose key lies beyond 40, a keyboard-only button, and a button whose
 // small-letter key can never match.
-const QByteArray kButtons = "B7,10,10,20,10,0,100,+,Volume down\r\n"
-                            "B8,40,10,20,10,20,100,+,Volume up\r\n"
-                            "B10,70,10,20,10,40,100,V,Stop\r\n"
-                            "B12,100,10,20,10,60,100,X,Play\r\n"
-                            "B49,130,10,20,10,80,100,K,Other skin,other.skin\r\n"
-                            "B20,0,0,0,0,0,0,N,Clear\r\n"
-                            "B15,160,10,20,10,0,0,b,Next\r\n";
+const QByteArray kSkin = "B7,10,10,20,10,0,100,+,Volume down\r\n"
+                         "B8,40,10,20,10,20,100,+,Volume up\r\n"
+                         "B10,70,10,20,10,40,100,V,Stop\r\n"
+                         "B12,100,10,20,10,60,100,X,Play\r\n"
+                         "B49,130,10,20,10,80,100,K,Other skin,other.skin\r\n"
+                         "B20,0,0,0,0,0,0,N,Clear\r\n"
+                         "B15,160,10,20,10,0,0,b,Next\r\n";
 
-class WindowInputTest : public PlaybackFixture {
+class WindowInputTest : public test::PlayerFixture {
 protected:
-    WindowInputTest() { LoadSkin(0); }
-    void LoadSkin(int cool) {
-        test::WriteBitmap(programDir, "face.bmp", QSize(200, 100), Qt::darkBlue);
-        test::WriteBitmap(programDir, "res.bmp", QSize(200, 200), Qt::darkGreen);
+    WindowInputTest() {
         programDir.write("other.skin", test::SkinHeader("Other"));
-        player->LoadSkin(programDir.write("b.skin", test::SkinHeader("B", cool) + kButtons), false);
+        LoadRecords(kSkin);
     }
     WindowInput& in() { return *player->input; }
-    const ButtonElement& Btn(int n) const { return player->surface.Btn[n]; }
-    const PressedFace& TmpBtn() const { return player->surface.TmpBtn; }
+    const ButtonElement& Btn(Action a) const { return s().Btn[Code(a)]; }
     void OverFace() { in().Form_MouseMove(false, {190, 90}); }
 
-    QRect Knob(int n) const { return player->surface.iSlider[n].rect; }
+    QRect Knob(int n) const { return s().iSlider[n].rect; }
     // Mouse events on knob n carry positions inside the knob.
     void Press(int n, QPoint at) { in().iSlider_MouseDown(n, at - Knob(n).topLeft()); }
     void MoveTo(int n, QPoint at, bool held = true) {
@@ -52,71 +47,65 @@ TEST_F(WindowInputTest, DoItRunsTheNumberedActionAndNothingOutsideTheTable) {
     for (int16_t n : {0, 37, 51, -1})
         player->DoIt(n);
     EXPECT_EQ(window.surfaceChanges, changes);
-    EXPECT_TRUE(media.log.isEmpty());
-    EXPECT_TRUE(dialogs.fileRequests.empty());
+    EXPECT_TRUE(media.log.isEmpty() && dialogs.fileRequests.empty());
     EXPECT_EQ(window.quitRequests + window.moves + window.popups, 0);
 
-    player->DoIt(23); // the dialog is cancelled: nothing is added
-    EXPECT_EQ(dialogs.fileRequests.back().title, "Open Media file");
-    EXPECT_EQ(player->playlist.Count(), 2);
+    player->DoIt(Code(Action::AddFile)); // the dialog is cancelled: nothing is added
+    EXPECT_TRUE(dialogs.fileRequests.size() == 1 && model().Count() == 2);
     window.visible = true;
-    player->DoIt(2); // no tray here: minimised, never lost
+    player->DoIt(Code(Action::HideMain)); // no tray here: minimised, never lost
     EXPECT_TRUE(window.minimized && window.visible);
-    player->DoIt(49);
-    EXPECT_EQ(player->settings.Skin, programDir.file("other.skin"));
-    player->DoIt(1);
-    EXPECT_EQ(window.quitRequests, 1);
 }
 
 TEST_F(WindowInputTest, HoverFollowsCoolFlag) {
-    in().Btn_MouseMove(7);
-    EXPECT_FALSE(Btn(7).border || TmpBtn().visible); // CoolFlag 0: nothing shows
+    in().Btn_MouseMove(Code(Action::VolDown));
+    EXPECT_FALSE(Btn(Action::VolDown).border || s().TmpBtn.visible); // CoolFlag 0: nothing
 
-    LoadSkin(1);
-    in().Btn_MouseMove(7);
-    in().Btn_MouseMove(8);
-    EXPECT_FALSE(Btn(7).border);
-    EXPECT_TRUE(Btn(8).border);
-    EXPECT_FALSE(TmpBtn().visible);
+    LoadRecords(kSkin, 1);
+    in().Btn_MouseMove(Code(Action::VolDown));
+    in().Btn_MouseMove(Code(Action::VolUp));
+    EXPECT_TRUE(Btn(Action::VolUp).border && !Btn(Action::VolDown).border && !s().TmpBtn.visible);
     OverFace(); // the bare face clears the hover
-    EXPECT_FALSE(Btn(8).border);
+    EXPECT_FALSE(Btn(Action::VolUp).border);
 
-    LoadSkin(2);
-    in().Btn_MouseMove(15); // a face at the button's own place
-    EXPECT_EQ(TmpBtn().source, QRect(160, 10, 20, 10));
-    EXPECT_EQ(TmpBtn().toolTip, "Next");
+    LoadRecords(kSkin, 2);
+    in().Btn_MouseMove(Code(Action::NextTrack)); // a face at the button's own place
+    EXPECT_TRUE(s().TmpBtn.source == QRect(160, 10, 20, 10) && s().TmpBtn.toolTip == "Next");
+    in().Btn_MouseMove(Code(Action::Play));
+    EXPECT_EQ(s().TmpBtn.source, QRect(60, 100, 20, 10));
     OverFace();
-    EXPECT_FALSE(TmpBtn().visible);
+    EXPECT_FALSE(s().TmpBtn.visible);
 }
 
 TEST_F(WindowInputTest, KeysRunTheLowestButtonWithTheUpperCasedCharacter) {
     AddTracks({{"a.mp3", 60000}, {"b.mp3", 60000}});
     player->SetVol(0.5f);
     EXPECT_EQ(in().Form_KeyPress('+'), 0);
-    EXPECT_EQ(Caption(18), "45%"); // button 7, not 8, not both
+    EXPECT_EQ(Caption(lbl::VolumePercent), "45%"); // button 7, not 8, not both
     in().Form_KeyPress('x');
     EXPECT_EQ(player->Playing, -1);
     in().Form_KeyPress('b'); // a small letter in the skin never matches
     in().Form_KeyPress('B');
     EXPECT_EQ(player->TNum, 1);
-    EXPECT_EQ(in().Form_KeyPress('K'), 0); // button 49's key: consumed, never run
+    EXPECT_EQ(in().Form_KeyPress('K'), 0); // the link button's key: consumed, never run
     EXPECT_NE(player->settings.Skin, programDir.file("other.skin"));
     in().Form_KeyPress('n'); // a button without area keeps its key
-    EXPECT_EQ(player->playlist.Count(), 0);
+    EXPECT_EQ(model().Count(), 0);
 
-    Surface& s = player->surface;
     in().InFlag = 1; // keys pass through; the design aids still work
     EXPECT_EQ(in().Form_KeyPress('v'), 'v');
     EXPECT_EQ(player->Playing, -1);
     in().Form_KeyPress('`');
-    EXPECT_TRUE(s.Btn[7].opaque && s.Btn[50].opaque && s.Lbl[20].opaque);
+    EXPECT_TRUE(Btn(Action::VolDown).opaque && s().Btn[kButtons].opaque &&
+                s().Lbl[kTextFields].opaque);
     in().Form_KeyPress('~');
     in().Form_KeyPress(27);
-    EXPECT_FALSE(s.Btn[7].opaque || s.Btn[7].border || s.Btn[50].opaque || s.Lbl[20].opaque);
+    EXPECT_FALSE(Btn(Action::VolDown).opaque || Btn(Action::VolDown).border ||
+                 s().Lbl[kTextFields].opaque);
     in().InFlag = 0;
     in().Form_KeyPress('~');
     in().Form_KeyPress('V');
-    EXPECT_TRUE(s.Btn[7].border); // tilde borders stay until Escape
+    EXPECT_TRUE(Btn(Action::VolDown).border); // tilde borders stay until Escape
     EXPECT_EQ(player->Playing, 0);
 }
 
@@ -131,8 +120,7 @@ TEST_F(WindowInputTest, DraggingMovesByTheMousesTravelAndTheReleaseSnapsWhenAske
     in().Form_MouseMove(true, {20, 20});
     EXPECT_EQ(window.pos, QPoint(-300, 50)); // snapping is off: it stays off screen
     in().Form_MouseDown(MouseButton::Right, {30, 40});
-    EXPECT_EQ(window.popupAt, QPoint(-270, 90));
-    EXPECT_EQ(player->DragFlag, 0);
+    EXPECT_TRUE(window.popupAt == QPoint(-270, 90) && player->DragFlag == 0);
 
     player->settings.WinSnap = 1; // 200 x 100 pixels of 15 twips in 1920 x 1050
     auto releaseAt = [&](QPoint p) {
@@ -142,7 +130,6 @@ TEST_F(WindowInputTest, DraggingMovesByTheMousesTravelAndTheReleaseSnapsWhenAske
         return window.pos;
     };
     EXPECT_EQ(releaseAt({500, 15}), QPoint(500, 0));      // 225 twips
-    EXPECT_EQ(releaseAt({500, 16}), QPoint(500, 16));     // 240 twips stay
     EXPECT_EQ(releaseAt({1713, 943}), QPoint(1720, 949)); // right flush, bottom 15 twips up
 }
 
@@ -162,67 +149,78 @@ TEST_F(WindowInputTest, AWindowFarOffScreenDragsAndSnapsWithoutOverflow) {
 }
 
 TEST_F(WindowInputTest, ASliderKnobStopsAtEitherEndAndTheVolumeFollowsEveryStep) {
-    DefineSlider(2, 100, 50, 80, 0);
-    player->SetSlider(2, 0.5);
-    Press(2, {143, 53}); // 3 pixels into the knob at 140
-    MoveTo(2, {163, 53});
-    EXPECT_EQ(Knob(2).left(), 160);
-    EXPECT_EQ(Caption(18), "75%");
-    MoveTo(2, {400, 90}); // far past the right end
-    EXPECT_EQ(Knob(2).left(), 180);
-    MoveTo(2, {-50, 53});
-    EXPECT_EQ(Knob(2).left(), 100);
-    EXPECT_EQ(player->GetVol(), 0.0f);
-    MoveTo(2, {123, 53}); // back from the end, with the grip kept
-    EXPECT_EQ(Caption(18), "25%");
-    in().iSlider_MouseUp(2);
-    EXPECT_EQ(player->SlideFlag, 0);
-    EXPECT_TRUE(media.log.isEmpty()); // the volume slider never seeks
+    DefineSlider(slider::Volume, 100, 50, 80, 0);
+    player->SetSlider(slider::Volume, 0.5);
+    Press(slider::Volume, {143, 53}); // 3 pixels into the knob at 140
+    MoveTo(slider::Volume, {163, 53});
+    EXPECT_EQ(Knob(slider::Volume).left(), 160);
+    EXPECT_EQ(Caption(lbl::VolumePercent), "75%");
+    MoveTo(slider::Volume, {400, 90}); // far past the right end
+    EXPECT_EQ(Knob(slider::Volume).left(), 180);
+    MoveTo(slider::Volume, {-50, 53});
+    EXPECT_TRUE(Knob(slider::Volume).left() == 100 && player->GetVol() == 0.0f);
+    MoveTo(slider::Volume, {123, 53}); // back from the end, with the grip kept
+    EXPECT_EQ(Caption(lbl::VolumePercent), "25%");
+    in().iSlider_MouseUp(slider::Volume);
+    EXPECT_TRUE(player->SlideFlag == 0 && media.log.isEmpty()); // the volume slider never seeks
 
-    DefineSlider(2, 300, 20, 0, 80); // vertical: the top end is full volume
-    player->SetSlider(2, 0.0);
-    Press(2, {302, 104});
-    MoveTo(2, {302, -30});
-    EXPECT_EQ(Knob(2).top(), 20);
-    EXPECT_EQ(Caption(18), "100%");
-    in().iSlider_MouseUp(2);
+    DefineSlider(slider::Volume, 300, 20, 0, 80); // vertical: the top end is full volume
+    player->SetSlider(slider::Volume, 0.0);
+    Press(slider::Volume, {302, 104});
+    MoveTo(slider::Volume, {302, -30});
+    EXPECT_TRUE(Knob(slider::Volume).top() == 20 && Caption(lbl::VolumePercent) == "100%");
+    in().iSlider_MouseUp(slider::Volume);
 
     // The level bar repeating the volume changes size, not place: not dragged.
-    DefineSlider(4, 100, 70, 80, 0);
-    Press(4, {150, 73});
+    DefineSlider(slider::LevelBar, 100, 70, 80, 0);
+    Press(slider::LevelBar, {150, 73});
     EXPECT_EQ(player->SlideFlag, 0);
 }
 
 TEST_F(WindowInputTest, ThePositionSliderSeeksOnReleaseToWhereItsOwnKnobWasLeft) {
-    DefineSlider(1, 10, 90, 100, 0);
-    DefineSlider(2, 200, 50, 80, 0);
+    const int position = slider::Position, volume = slider::Volume;
+    DefineSlider(position, 10, 90, 100, 0);
+    DefineSlider(volume, 200, 50, 80, 0);
     AddTracks({{"a.mp3", 100000}});
     player->PlayIt();
-    Press(1, {12, 92});
-    MoveTo(1, {62, 92});
-    Press(2, {250, 52}); // a press on another knob meanwhile is ignored
-    Tick(20);            // the playback tick leaves a held knob alone
-    EXPECT_EQ(Knob(1).left(), 60);
-    EXPECT_EQ(Plays(), 1);
-    in().iSlider_MouseUp(1);
+    Press(position, {12, 92});
+    MoveTo(position, {62, 92});
+    Press(volume, {250, 52}); // a press on another knob meanwhile is ignored
+    Tick(20);                 // the playback tick leaves a held knob alone
+    EXPECT_TRUE(Knob(position).left() == 60 && Plays() == 1);
+    in().iSlider_MouseUp(position);
     ASSERT_EQ(Plays(), 2);
     EXPECT_EQ(media[0].plays.back().first, 50000);
 
-    Tick(100);           // 60 seconds: the knob at 70
-    Press(2, {202, 52}); // the volume slider leaves its fraction behind
-    MoveTo(2, {266, 52});
-    in().iSlider_MouseUp(2);
-    Press(1, {72, 94}); // a click without a move
-    in().iSlider_MouseUp(1);
+    Tick(100);                // 60 seconds: the knob at 70
+    Press(volume, {202, 52}); // the volume slider leaves its fraction behind
+    MoveTo(volume, {266, 52});
+    in().iSlider_MouseUp(volume);
+    Press(position, {72, 94}); // a click without a move
+    in().iSlider_MouseUp(position);
     ASSERT_EQ(Plays(), 3);
     EXPECT_EQ(media[0].plays.back().first, 60000); // not 80% of the track
 
-    Press(1, {72, 94});
-    MoveTo(1, {90, 94});
+    Press(position, {72, 94});
+    MoveTo(position, {90, 94});
     player->StopIt(); // a key stops the track while the knob is held
-    in().iSlider_MouseUp(1);
-    EXPECT_EQ(Plays(), 3);
-    EXPECT_EQ(media[0].Mode(), kModeStopped);
+    in().iSlider_MouseUp(position);
+    EXPECT_TRUE(Plays() == 3 && media[0].Mode() == kModeStopped);
+}
+
+TEST(Snap, EdgesWithin240TwipsSnapAndOthersStay) {
+    const TwipRect work{0, 0, 28800, 16200}; // 1920 x 1080 px at 15 twips per pixel
+    const TwipExtent size{4125, 1740};
+    EXPECT_EQ(Snap({3000, 239}, size, work), (TwipPoint{3000, 0}));
+    EXPECT_EQ(Snap({3000, 240}, size, work), (TwipPoint{3000, 240}));
+    EXPECT_EQ(Snap({-239, 5000}, size, work), (TwipPoint{0, 5000}));
+    EXPECT_EQ(Snap({-240, 5000}, size, work), (TwipPoint{-240, 5000}));
+    // Bottom 100 twips above the work area's: ends 15 twips above it.
+    EXPECT_EQ(Snap({3000, 16200 - 100 - 1740}, size, work).y, 16200 - 1740 - 15);
+    // Right edge 100 twips left of the work area's: ends flush.
+    EXPECT_EQ(Snap({28800 - 100 - 4125, 5000}, size, work).x, 28800 - 4125);
+    // Far away, even off screen: stays.
+    EXPECT_EQ(Snap({60000, -9000}, size, work), (TwipPoint{60000, -9000}));
 }
 
 TEST_F(WindowInputTest, ARightPressWhileAButtonADragOrAKnobIsHeldOpensNoMenu) {
@@ -245,7 +243,7 @@ TEST_F(WindowInputTest, ARightPressWhileAButtonADragOrAKnobIsHeldOpensNoMenu) {
     in().iSlider_MouseUp(2);
     EXPECT_FALSE(in().Holding());
 
-    LoadSkin(2); // a hovered face is not a held button
+    LoadRecords(kSkin, 2); // a hovered face is not a held button
     in().Btn_MouseMove(7);
     in().Form_MouseDown(MouseButton::Right, {150, 60});
     EXPECT_EQ(window.popups, 1);
@@ -253,7 +251,7 @@ TEST_F(WindowInputTest, ARightPressWhileAButtonADragOrAKnobIsHeldOpensNoMenu) {
     // A hold whose release never came ends without acting.
     in().Btn_MouseDown(10);
     in().DropHeld();
-    EXPECT_FALSE(TmpBtn().visible || in().Holding());
+    EXPECT_FALSE(s().TmpBtn.visible || in().Holding());
 }
 
 TEST_F(WindowInputTest, ANewSkinKeepsNoOldKeysAndItsTracksTakeAPress) {

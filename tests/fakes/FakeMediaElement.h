@@ -14,7 +14,7 @@ namespace velto::test {
 struct FakeMedium {
     int32_t lengthMs = 180000;
     int32_t openError = 0; // "open" fails with this code
-    QString errorMessage;
+    QString errorMessage{};
     int32_t failAtMs = -1;      // an error while playing at this position
     bool lengthUnknown = false; // a stream: no length until it ends
     // A length only estimated at first (a VBR MP3 without a length header):

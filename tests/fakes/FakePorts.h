@@ -84,35 +84,23 @@ public:
 class FakeMainWindow : public MainWindow {
 public:
     QPoint Position() const override { return pos; }
-    void MoveTo(QPoint p) override {
-        pos = p;
-        ++moves;
-    }
+    void MoveTo(QPoint p) override { pos = p, ++moves; }
     void Resize(QSize s) override { size = s; }
     double LogicalDpiX() const override { return 96; }
     double LogicalDpiY() const override { return 96; }
     void SetVisible(bool v) override { visible = v; }
     bool IsVisible() const override { return visible; }
-    void ShowMinimized() override {
-        minimized = true;
-        visible = true;
-    }
+    void ShowMinimized() override { minimized = visible = true; }
     void BringToFront() override {
         minimized = false;
         visible = true;
     }
     bool HasTray() const override { return tray; }
-    void SetStaysOnTop(bool on) override {
-        onTop = on;
-        ++onTopCalls;
-    }
+    void SetStaysOnTop(bool on) override { onTop = on; }
     void RequestQuit() override { ++quitRequests; }
     void SurfaceChanged() override { ++surfaceChanges; }
     QRect WorkArea() const override { return workArea; }
-    void ShowPopupMenu(QPoint at) override {
-        popupAt = at;
-        ++popups;
-    }
+    void ShowPopupMenu(QPoint at) override { popupAt = at, ++popups; }
 
     QPoint pos{100, 80};
     QRect workArea{0, 0, 1920, 1050};
@@ -120,7 +108,7 @@ public:
     int popups = 0;
     QSize size;
     bool visible = false, minimized = false, tray = false, onTop = false;
-    int moves = 0, onTopCalls = 0, quitRequests = 0, surfaceChanges = 0;
+    int moves = 0, quitRequests = 0, surfaceChanges = 0;
 };
 
 // The Now Playing window.

@@ -1,30 +1,128 @@
 #pragma once
-// A Player on fake ports, with temporary program and user folders.
+// A Player on fake ports and fake media elements, with temporary program,
+// user and music folders; entries whose files exist, a tick that moves the
+// media clock on by the timer's period, and small skins written on the fly.
 #include "app/Player.h"
 #include "fakes/FakeMediaElement.h"
 #include "fakes/FakePorts.h"
+#include "playback/PlaybackEngine.h"
+#include "state/Elements.h"
 #include "support/TestFiles.h"
+
+#include <QDir>
+#include <QImage>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 namespace velto::test {
+
+inline QString WriteBitmap(const TempDir& dir, const QString& name, QSize size, QColor colour) {
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    image.save(dir.file(name), "BMP");
+    return dir.file(name);
+}
+
+// The header of a skin whose face is face.bmp and resource res.bmp, sizes
+// 200x100, 200x50 and 100x20, CoolFlag `cool`.
+inline QByteArray SkinHeader(const QByteArray& info = "Test skin", int cool = 0) {
+    return "VeltoSkin\r\n" + info + "\r\n200,100,200,50,100,20\r\nface.bmp,res.bmp\r\n" +
+           QByteArray::number(cool) + ",0,0,0,0,0,0,0\r\n";
+}
+
+// Writes a dark blue face.bmp, a dark green res.bmp and `name` (the header
+// plus `records`) into dir.
+inline QString WriteSkin(const TempDir& dir, const QString& name, const QByteArray& records,
+                         int cool = 0) {
+    WriteBitmap(dir, QStringLiteral("face.bmp"), QSize(200, 100), Qt::darkBlue);
+    WriteBitmap(dir, QStringLiteral("res.bmp"), QSize(200, 200), Qt::darkGreen);
+    return dir.write(name, SkinHeader("Test skin", cool) + records);
+}
+
+// A 5x5 button `n` at (1,1) with key "A".
+inline QByteArray ButtonRecord(int n) {
+    return "B" + QByteArray::number(n) + ",1,1,5,5,0,0,A,x\r\n";
+}
+
+// Copies the shipped skins into dir, every file side by side as the build lays them out.
+inline void CopyShippedSkins(const TempDir& dir) {
+    const QString source = QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../skins/";
+    for (const char* folder : {"default", "compact"})
+        for (const QFileInfo& file : QDir(source + folder).entryInfoList(QDir::Files))
+            QFile::copy(file.filePath(), dir.file(file.fileName()));
+}
 
 class PlayerFixture : public ::testing::Test {
 protected:
     PlayerFixture() { MakePlayer(); }
 
     // A new Player on the same store and folders (as a restart would be).
-    void MakePlayer(MainWindow* shownIn = nullptr) {
+    void MakePlayer(MainWindow* shownIn = nullptr, MediaElementFactory* elements = nullptr) {
         player.reset();
         player = std::make_unique<Player>(
-            Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()}, media,
-                  shownIn ? shownIn : &window, &album, nullptr, optionsWindow});
+            Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()},
+                  elements ? *elements : media, shownIn ? shownIn : &window, &album, nullptr,
+                  optionsWindow});
+    }
+    // Loads a skin of the test header followed by `records`.
+    void LoadRecords(const QByteArray& records, int cool = 0) {
+        player->LoadSkin(WriteSkin(programDir, "t.skin", records, cool), false);
     }
 
-    TempDir programDir;
-    TempDir userDir;
+    // Adds entries whose files exist (made empty in the music folder), each
+    // with its scripted length; returns their paths.
+    QStringList AddTracks(std::initializer_list<std::pair<QString, int32_t>> tracks) {
+        QStringList paths;
+        std::vector<PlaylistEntry> entries;
+        for (const auto& [name, lengthMs] : tracks) {
+            const QString path = music.write(name, "x");
+            media.media[path].lengthMs = lengthMs;
+            entries.push_back({name.section(u'.', 0, 0), path});
+            paths << path;
+        }
+        player->playlist.Append(std::move(entries));
+        return paths;
+    }
+    // One timer period of media time, then the tick.
+    void Tick(int times = 1) {
+        for (int i = 0; i < times; ++i) {
+            media.nowMs += PlaybackTimer::kIntervalMs;
+            player->Timer1_Timer();
+        }
+    }
+    // Ticks until the current entry changes (at most `limit` ticks); the ticks taken.
+    int TicksUntilTrackChanges(int limit = 10000) {
+        const int16_t start = player->TNum;
+        for (int i = 1; i <= limit; ++i) {
+            Tick();
+            if (player->TNum != start) return i;
+        }
+        return -1;
+    }
+    // Gives slider n an 8 x 8 knob on a horizontal track of w pixels from x
+    // (or a vertical one of h).
+    void DefineSlider(int n, int16_t x, int16_t y, int16_t w, int16_t h) {
+        player->skin.SlideTab[static_cast<size_t>(n)] = SliderTable{x, y, w, h, 0};
+        player->surface.iSlider[static_cast<size_t>(n)].rect = QRect(x, y, 8, 8);
+    }
+
+    Surface& s() const { return player->surface; }
+    SkinState& skin() const { return player->skin; }
+    PlaylistModel& model() const { return player->playlist; }
+    // The names (or paths) of the playlist's entries.
+    QStringList Entries(QString PlaylistEntry::*field = &PlaylistEntry::name) const {
+        QStringList out;
+        for (int i = 0; i < model().Count(); ++i)
+            out << model().At(i).*field;
+        return out;
+    }
+    QString Caption(int n) const { return s().Lbl[static_cast<size_t>(n)].caption; }
+    bool Lit(int n) const { return s().Ind[static_cast<size_t>(n)].visible; }
+
+    TempDir programDir, userDir, music;
     FakeSettingsStore store;
     FakeDialogs dialogs;
     FakeClock clock;

@@ -1,9 +1,9 @@
 // The GStreamer element on media the tests make: lengths, positions, stop and
 // resume, the error codes, the end of a medium, and teardown that leaves
-// nothing behind. Two elements at once show in the player's own test.
+// nothing behind; then the player on two real elements at once.
+#include "fakes/PlayerFixture.h"
 #include "gst/GstTestMedia.h"
 #include "platform/GstMediaElement.h"
-#include "support/TestFiles.h"
 
 #include <glib.h>
 
@@ -43,7 +43,6 @@ protected:
 
 TEST_F(GstElementTest, AWaveFileHasItsLengthAndPlaysStopsAndResumes) {
     auto e = factory.Create(0);
-    EXPECT_EQ(e->Mode(), kModeNotOpen);
     ASSERT_EQ(Open(*e, dir.write("tone.wav", WavTone(2000))), 0) << e->ErrorMessage().toStdString();
     EXPECT_NEAR(e->TrackLength(), 2000, 50);
     EXPECT_NE(e->Mode(), kModePlaying);
@@ -175,6 +174,52 @@ TEST_F(GstElementTest, OpenAndCloseThreeHundredTimesLeavesNoFilesOrThreads) {
     });
     EXPECT_LE(counts().first, start.first);
     EXPECT_LE(counts().second, start.second);
+}
+
+// The player on the real elements: continuous playback with overlap on
+// alternating elements, and a CD track that cannot play reported.
+class RealPlayback : public PlayerFixture {
+protected:
+    static void SetUpTestSuite() { UseQuietSinks(); }
+    RealPlayback() { MakePlayer(nullptr, &real); }
+    // Ticks the playback timer (for a bounded time) until `done`.
+    bool TickUntil(const std::function<bool()>& done) {
+        return WaitUntil([&] { return player->Timer1_Timer(), done(); }, 15000);
+    }
+    GstMediaElementFactory real;
+};
+
+TEST_F(RealPlayback, TracksFollowEachOtherOverlappingOnTheOtherElement) {
+    player->settings.PBOverlap = 400;
+    model().Append({{"one", music.write("one.wav", WavTone(1200))},
+                    {"two", music.write("two.wav", WavTone(1200, 22050))}});
+    player->PlayIt();
+    ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join('|').toStdString();
+    EXPECT_NEAR(player->SongLen, 1200, 50);
+    ASSERT_TRUE(TickUntil([&] { return player->TNum == 2; }));
+    EXPECT_EQ(player->PlayUnit, 1);
+    // The first track's tail and the second track play together for a moment.
+    EXPECT_EQ(player->MMControl(0).Mode(), kModePlaying);
+    EXPECT_EQ(player->MMControl(1).Mode(), kModePlaying);
+    ASSERT_TRUE(TickUntil([&] { return player->TNum == 1; }));
+    EXPECT_EQ(player->PlayUnit, 0);
+    player->StopIt();
+    EXPECT_NE(player->MMControl(0).Mode(), kModePlaying);
+}
+
+TEST_F(RealPlayback, ACdTrackWithoutADiscIsReportedNotPlayed) {
+    model().Append({{"cd", "cdda://1"},
+                    {"cd file", "/media/cdrom/Track5.cda"},
+                    {"no track", "/media/cdrom/Track.cda"}});
+    for (int16_t n = 1; n <= 3; ++n) { // no disc here, and the last names no track
+        player->TNum = n;
+        player->PlayIt();
+        EXPECT_EQ(player->Playing, 0) << n;
+    }
+    ASSERT_EQ(dialogs.messages.size(), 3);
+    for (const QString& message : dialogs.messages)
+        EXPECT_TRUE(message.startsWith("MCI Device: cdaudio\r\r"));
+    EXPECT_TRUE(player->Dev.isEmpty() && !player->Timer1.isActive());
 }
 
 } // namespace

@@ -1,19 +1,16 @@
 #pragma once
 // A player on fake media shown in the real skinned window (offscreen), and
 // helpers that send it the events a user's mouse and keys make.
-#include "fakes/PlaybackFixture.h"
+#include "fakes/PlayerFixture.h"
 #include "ui/frmDromel.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace velto::test {
 
-class WindowFixture : public PlaybackFixture {
+class WindowFixture : public PlayerFixture {
 protected:
     WindowFixture() {
         MakePlayer(&form);
@@ -21,13 +18,10 @@ protected:
     }
     ~WindowFixture() override { form.hide(); }
 
-    // Copies the shipped default skin beside the program and loads it; the
-    // timers stay off, so nothing ticks unless a test says so.
+    // Loads the shipped default skin from beside the program; the timers stay
+    // off, so nothing ticks unless a test says so.
     void LoadDefaultSkin() {
-        const QString source =
-            QFileInfo(QStringLiteral(__FILE__)).absolutePath() + "/../../skins/default";
-        for (const QFileInfo& file : QDir(source).entryInfoList(QDir::Files))
-            QFile::copy(file.filePath(), programDir.file(file.fileName()));
+        CopyShippedSkins(programDir);
         player->LoadSkin(programDir.file("default.skin"), false);
         StopTimers();
         ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();

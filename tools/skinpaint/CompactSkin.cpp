@@ -4,6 +4,7 @@
 // go to the Now Playing window.
 #include "PixelFont.h"
 #include "SkinCanvas.h"
+#include "state/Elements.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -14,6 +15,12 @@
 namespace skinpaint {
 
 namespace {
+
+using velto::Action;
+using velto::Code;
+namespace dig = velto::dig;
+namespace light = velto::light;
+namespace slider = velto::slider;
 
 constexpr int kWidth = 440, kHeight = 64;
 const QPointF kPuckCentre(32, 32);
@@ -112,18 +119,18 @@ DrawnSkin DrawCompactSkin() {
     const QImage letters = LetterSheet(QSize(7, 11), 1, QPoint(1, 2), lcd);
     const QPoint digitsAt = canvas.PlaceSheet(digitSheet);
     const QPoint lettersAt = canvas.PlaceSheet(letters);
-    canvas.AddDigits(
-        {1, QPoint(77, 16), digitsAt, digitCell, 6, 0, 0, 0, QStringLiteral("Play time")},
-        digitSheet);
-    canvas.AddDigits(
-        {6, QPoint(138, 18), lettersAt, QSize(7, 11), 0, 3, 0, 20, QStringLiteral("Now playing")},
-        letters);
-    design.lights.push_back(
-        {4, QRect(77, 33, 26, 2), c.accent, Shape::Rectangle, QStringLiteral("playing")});
-    design.lights.push_back({3, QRect(105, 33, 26, 2), QColor(0xff, 0xc3, 0x5a), Shape::Rectangle,
-                             QStringLiteral("paused")});
+    canvas.AddDigits({dig::PlayTime, QPoint(77, 16), digitsAt, digitCell, 6, 0, 0, 0,
+                      QStringLiteral("Play time")},
+                     digitSheet);
+    canvas.AddDigits({dig::Title, QPoint(138, 18), lettersAt, QSize(7, 11), 0, 3, 0, 20,
+                      QStringLiteral("Now playing")},
+                     letters);
+    design.lights.push_back({light::Playing, QRect(77, 33, 26, 2), c.accent, Shape::Rectangle,
+                             QStringLiteral("playing")});
+    design.lights.push_back({light::Paused, QRect(105, 33, 26, 2), QColor(0xff, 0xc3, 0x5a),
+                             Shape::Rectangle, QStringLiteral("paused")});
 
-    canvas.AddSlider({1,
+    canvas.AddSlider({slider::Position,
                       QPoint(72, 41),
                       214 - 12,
                       false,
@@ -137,17 +144,22 @@ DrawnSkin DrawCompactSkin() {
                          p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 2.5, 2.5);
                          p.fillRect(r.center().x() - 2, r.top() + 3, 5, 2, c.accent);
                      });
-    canvas.AddSlider(
-        {2, QPoint(312, 35), 60 - 10, false, {}, QSize(10, 9), QStringLiteral("Volume")},
-        [&](QPainter& p, QRect r) {
-            p.setRenderHint(QPainter::Antialiasing);
-            p.setPen(QPen(c.edgeDark, 1));
-            p.setBrush(c.buttonTop.lighter(130));
-            p.drawEllipse(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
-            p.setPen(Qt::NoPen);
-            p.setBrush(c.accent);
-            p.drawEllipse(QRectF(r).center(), 1.3, 1.3);
-        });
+    canvas.AddSlider({slider::Volume,
+                      QPoint(312, 35),
+                      60 - 10,
+                      false,
+                      {},
+                      QSize(10, 9),
+                      QStringLiteral("Volume")},
+                     [&](QPainter& p, QRect r) {
+                         p.setRenderHint(QPainter::Antialiasing);
+                         p.setPen(QPen(c.edgeDark, 1));
+                         p.setBrush(c.buttonTop.lighter(130));
+                         p.drawEllipse(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+                         p.setPen(Qt::NoPen);
+                         p.setBrush(c.accent);
+                         p.drawEllipse(QRectF(r).center(), 1.3, 1.3);
+                     });
 
     auto button = [&](int n, QRect r, const QString& key, const QString& tip, ButtonFace look,
                       const QString& link = {}) {
@@ -156,28 +168,29 @@ DrawnSkin DrawCompactSkin() {
     auto icon = [](Icon i, ButtonKind kind = ButtonKind::Transport) {
         return ButtonFace{kind, i, {}, false};
     };
-    button(36, QRect(12, 12, 40, 40), QStringLiteral(" "), QStringLiteral("Play or pause (space)"),
-           icon(Icon::PlayPause, ButtonKind::Round));
-    button(4, QRect(25, 54, 14, 7), QStringLiteral("W"),
+    button(Code(Action::PlayPause), QRect(12, 12, 40, 40), QStringLiteral(" "),
+           QStringLiteral("Play or pause (space)"), icon(Icon::PlayPause, ButtonKind::Round));
+    button(Code(Action::SmallToggle), QRect(25, 54, 14, 7), QStringLiteral("W"),
            QStringLiteral("Puck only, or the whole bar (W)"), icon(Icon::None, ButtonKind::Small));
-    button(14, QRect(292, 11, 26, 17), QStringLiteral("Z"), QStringLiteral("Previous track (Z)"),
-           icon(Icon::Prev));
-    button(10, QRect(320, 11, 26, 17), QStringLiteral("V"), QStringLiteral("Stop (V)"),
-           icon(Icon::Stop));
-    button(15, QRect(348, 11, 26, 17), QStringLiteral("B"), QStringLiteral("Next track (B)"),
-           icon(Icon::Next));
-    button(13, QRect(376, 11, 26, 17), QStringLiteral("L"),
+    button(Code(Action::PrevTrack), QRect(292, 11, 26, 17), QStringLiteral("Z"),
+           QStringLiteral("Previous track (Z)"), icon(Icon::Prev));
+    button(Code(Action::Stop), QRect(320, 11, 26, 17), QStringLiteral("V"),
+           QStringLiteral("Stop (V)"), icon(Icon::Stop));
+    button(Code(Action::NextTrack), QRect(348, 11, 26, 17), QStringLiteral("B"),
+           QStringLiteral("Next track (B)"), icon(Icon::Next));
+    button(Code(Action::OpenPlay), QRect(376, 11, 26, 17), QStringLiteral("L"),
            QStringLiteral("Open and play a file (L)"), icon(Icon::Eject));
-    button(7, QRect(292, 32, 16, 13), QStringLiteral("-"), QStringLiteral("Volume down (-)"),
-           icon(Icon::Minus, ButtonKind::Small));
-    button(8, QRect(376, 32, 16, 13), QStringLiteral("+"), QStringLiteral("Volume up (+)"),
-           icon(Icon::Plus, ButtonKind::Small));
-    button(1, QRect(410, 10, 18, 13), {}, QStringLiteral("Close Velto"),
+    button(Code(Action::VolDown), QRect(292, 32, 16, 13), QStringLiteral("-"),
+           QStringLiteral("Volume down (-)"), icon(Icon::Minus, ButtonKind::Small));
+    button(Code(Action::VolUp), QRect(376, 32, 16, 13), QStringLiteral("+"),
+           QStringLiteral("Volume up (+)"), icon(Icon::Plus, ButtonKind::Small));
+    button(Code(Action::Quit), QRect(410, 10, 18, 13), {}, QStringLiteral("Close Velto"),
            icon(Icon::Close, ButtonKind::Small));
-    button(2, QRect(410, 25, 18, 13), {}, QStringLiteral("Hide to the tray"),
+    button(Code(Action::HideMain), QRect(410, 25, 18, 13), {}, QStringLiteral("Hide to the tray"),
            icon(Icon::Minimize, ButtonKind::Small));
-    button(50, QRect(410, 40, 18, 13), {}, QStringLiteral("Back to the full skin"),
-           icon(Icon::Link, ButtonKind::Small), QStringLiteral("default.skin"));
+    button(Code(Action::SkinLink2), QRect(410, 40, 18, 13), {},
+           QStringLiteral("Back to the full skin"), icon(Icon::Link, ButtonKind::Small),
+           QStringLiteral("default.skin"));
 
     canvas.Finish();
     return skin;

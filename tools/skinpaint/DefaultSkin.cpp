@@ -3,6 +3,7 @@
 // sizes (all, without the playlist, the deck alone) each end on a clean edge.
 #include "PixelFont.h"
 #include "SkinCanvas.h"
+#include "state/Elements.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -11,6 +12,13 @@
 namespace skinpaint {
 
 namespace {
+
+using velto::Action;
+using velto::Code;
+namespace dig = velto::dig;
+namespace lbl = velto::lbl;
+namespace light = velto::light;
+namespace slider = velto::slider;
 
 constexpr int kWidth = 460;
 const QRect kDeck(0, 0, kWidth, 146);
@@ -160,9 +168,12 @@ DrawnSkin DrawDefaultSkin() {
         const char* tip;
     };
     const Info infos[] = {
-        {13, 126, 42, "LENGTH", "Length"},     {4, 170, 38, "TRACK", "Playlist position"},
-        {10, 210, 38, "KBPS", "Bit rate"},     {11, 250, 32, "KHZ", "Sample rate"},
-        {12, 284, 84, "MODE", "Channel mode"}, {5, 372, 76, "SNOOZE", "Snooze"},
+        {lbl::TotalTime, 126, 42, "LENGTH", "Length"},
+        {lbl::TrackNumber, 170, 38, "TRACK", "Playlist position"},
+        {lbl::Bitrate, 210, 38, "KBPS", "Bit rate"},
+        {lbl::Frequency, 250, 32, "KHZ", "Sample rate"},
+        {lbl::ChannelMode, 284, 84, "MODE", "Channel mode"},
+        {lbl::Snooze, 372, 76, "SNOOZE", "Snooze"},
     };
     for (const Info& i : infos)
         canvas.AddLabel(QPoint(i.x, 180), QString::fromLatin1(i.caption), c.inkDim);
@@ -185,21 +196,21 @@ DrawnSkin DrawDefaultSkin() {
                       const QString& tip, const QImage& sheet) {
         canvas.AddDigits({n, at, sheetAt, st.cell, st.sep, 0, 0, count, tip}, sheet);
     };
-    digits(1, QPoint(40, 31), bigAt, big, 0, QStringLiteral("Play time"), bigSheet);
+    digits(dig::PlayTime, QPoint(40, 31), bigAt, big, 0, QStringLiteral("Play time"), bigSheet);
     auto small = [&](int n, QPoint at, int count, const QString& tip) {
         canvas.AddDigits({n, at, smallAt, smallCell, smallSep, 0, 0, count, tip}, smallSheet);
     };
-    small(2, QPoint(140, 41), 3, QStringLiteral("Track number"));
-    small(4, QPoint(182, 41), 3, QStringLiteral("Bit rate, kbit/s"));
-    small(5, QPoint(224, 41), 2, QStringLiteral("Sample rate, kHz"));
-    small(3, QPoint(254, 41), 8, QStringLiteral("Time of day"));
-    canvas.AddDigits(
-        {6, QPoint(20, 72), charsAt, QSize(12, 20), 0, 1, 0, 25, QStringLiteral("Now playing")},
-        chars);
+    small(dig::TrackNumber, QPoint(140, 41), 3, QStringLiteral("Track number"));
+    small(dig::Bitrate, QPoint(182, 41), 3, QStringLiteral("Bit rate, kbit/s"));
+    small(dig::Frequency, QPoint(224, 41), 2, QStringLiteral("Sample rate, kHz"));
+    small(dig::Clock, QPoint(254, 41), 8, QStringLiteral("Time of day"));
+    canvas.AddDigits({dig::Title, QPoint(20, 72), charsAt, QSize(12, 20), 0, 1, 0, 25,
+                      QStringLiteral("Now playing")},
+                     chars);
 
     // --- sliders ----------------------------------------------------------------------
     const QColor knobEdge = c.edgeDark;
-    canvas.AddSlider({1,
+    canvas.AddSlider({slider::Position,
                       QPoint(12, 107),
                       436 - 22,
                       false,
@@ -216,50 +227,58 @@ DrawnSkin DrawDefaultSkin() {
                          p.drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 3, 3);
                          p.fillRect(r.center().x() - 4, r.top() + 4, 9, 2, c.accent);
                      });
+    canvas.AddSlider({slider::Volume,
+                      QPoint(346, 55),
+                      96 - 12,
+                      false,
+                      {},
+                      QSize(12, 12),
+                      QStringLiteral("Volume")},
+                     [&](QPainter& p, QRect r) {
+                         p.setRenderHint(QPainter::Antialiasing);
+                         QRadialGradient g(QPointF(r.center()) + QPointF(-1, -2), 7);
+                         g.setColorAt(0, c.buttonTop.lighter(140));
+                         g.setColorAt(1, c.buttonBottom);
+                         p.setPen(QPen(knobEdge, 1));
+                         p.setBrush(g);
+                         p.drawEllipse(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
+                         p.setPen(Qt::NoPen);
+                         p.setBrush(c.accent);
+                         p.drawEllipse(QRectF(r).center(), 1.5, 1.5);
+                     });
     canvas.AddSlider(
-        {2, QPoint(346, 55), 96 - 12, false, {}, QSize(12, 12), QStringLiteral("Volume")},
-        [&](QPainter& p, QRect r) {
-            p.setRenderHint(QPainter::Antialiasing);
-            QRadialGradient g(QPointF(r.center()) + QPointF(-1, -2), 7);
-            g.setColorAt(0, c.buttonTop.lighter(140));
-            g.setColorAt(1, c.buttonBottom);
-            p.setPen(QPen(knobEdge, 1));
-            p.setBrush(g);
-            p.drawEllipse(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5));
-            p.setPen(Qt::NoPen);
-            p.setBrush(c.accent);
-            p.drawEllipse(QRectF(r).center(), 1.5, 1.5);
-        });
-    canvas.AddSlider({4, QPoint(346, 43), 96, false, {}, QSize(96, 8), QStringLiteral("Volume")},
-                     [&](QPainter& p, QRect r) { drawSegmentMeter(p, r, true, c); });
+        {slider::LevelBar, QPoint(346, 43), 96, false, {}, QSize(96, 8), QStringLiteral("Volume")},
+        [&](QPainter& p, QRect r) { drawSegmentMeter(p, r, true, c); });
 
     // --- text fields and lights --------------------------------------------------------
     auto label = [&](int n, QRect r, QColor col, int size, const QString& tip) {
         design.texts.push_back({n, r, col, size, kFont, tip});
     };
-    label(1, QRect(392, 124, 52, 14), c.lcdLit, 9, QStringLiteral("Click: elapsed or remaining"));
-    label(2, QRect(127, 159, 318, 16), c.ink, 10, QStringLiteral("Title: click for track info"));
+    label(lbl::Time, QRect(392, 124, 52, 14), c.lcdLit, 9,
+          QStringLiteral("Click: elapsed or remaining"));
+    label(lbl::Title, QRect(127, 159, 318, 16), c.ink, 10,
+          QStringLiteral("Title: click for track info"));
     for (const Info& i : infos)
-        label(i.n, QRect(i.x, 189, i.w, 13), i.n == 5 ? c.accent : c.ink, 8,
+        label(i.n, QRect(i.x, 189, i.w, 13), i.n == lbl::Snooze ? c.accent : c.ink, 8,
               QString::fromLatin1(i.tip));
-    label(7, QRect(126, 206, 30, 14), c.inkDim, 8, QStringLiteral("Day"));
-    label(6, QRect(158, 206, 200, 14), c.inkDim, 8, QStringLiteral("Date"));
-    label(3, QRect(376, 206, 72, 14), c.ink, 8, QStringLiteral("Time of day"));
-    label(9, QRect(310, 45, 20, 12), c.lcdLit, 7, QStringLiteral("~"));
-    label(18, QRect(404, 26, 44, 13), c.accent, 8, QStringLiteral("Volume"));
-    label(14, QRect(70, 277, 280, 13), c.ink, 8, QStringLiteral("Playlist"));
-    label(16, QRect(394, 277, 52, 13), c.ink, 8, QStringLiteral("Entries"));
+    label(lbl::Day, QRect(126, 206, 30, 14), c.inkDim, 8, QStringLiteral("Day"));
+    label(lbl::Date, QRect(158, 206, 200, 14), c.inkDim, 8, QStringLiteral("Date"));
+    label(lbl::Clock, QRect(376, 206, 72, 14), c.ink, 8, QStringLiteral("Time of day"));
+    label(lbl::ClockSuffix, QRect(310, 45, 20, 12), c.lcdLit, 7, QStringLiteral("~"));
+    label(lbl::VolumePercent, QRect(404, 26, 44, 13), c.accent, 8, QStringLiteral("Volume"));
+    label(lbl::PlaylistTitle, QRect(70, 277, 280, 13), c.ink, 8, QStringLiteral("Playlist"));
+    label(lbl::PlaylistCount, QRect(394, 277, 52, 13), c.ink, 8, QStringLiteral("Entries"));
 
-    auto light = [&](int on, int off, QRect r, Shape shape) {
+    auto addLight = [&](int on, int off, QRect r, Shape shape) {
         design.lights.push_back({on, r, c.accent, shape, QStringLiteral("on")});
         if (off)
             design.lights.push_back(
                 {off, r, QColor(0x1f, 0x2b, 0x31), shape, QStringLiteral("off")});
     };
-    light(4, 0, QRect(18, 33, 5, 5), Shape::Circle);       // playing
-    light(3, 0, QRect(18, 45, 5, 5), Shape::Circle);       // paused
-    light(2, 0, QRect(18, 57, 5, 5), Shape::Circle);       // stopped
-    light(9, 15, QRect(311, 40, 17, 2), Shape::Rectangle); // random
+    addLight(light::Playing, 0, QRect(18, 33, 5, 5), Shape::Circle);
+    addLight(light::Paused, 0, QRect(18, 45, 5, 5), Shape::Circle);
+    addLight(light::Stopped, 0, QRect(18, 57, 5, 5), Shape::Circle);
+    addLight(light::Random, light::RandomOff, QRect(311, 40, 17, 2), Shape::Rectangle);
 
     // --- buttons -------------------------------------------------------------------------
     auto button = [&](int n, QRect r, const QString& key, const QString& tip, ButtonFace look,
@@ -267,44 +286,45 @@ DrawnSkin DrawDefaultSkin() {
         canvas.AddButton({n, r, {}, key, tip, link}, look);
     };
     // Title bar.
-    button(49, QRect(360, 5, 16, 13), {}, QStringLiteral("Switch to the compact skin"),
-           icon(Icon::Link, ButtonKind::Small), QStringLiteral("compact.skin"));
-    button(2, QRect(384, 5, 16, 13), {}, QStringLiteral("Hide to the tray"),
+    button(Code(Action::SkinLink1), QRect(360, 5, 16, 13), {},
+           QStringLiteral("Switch to the compact skin"), icon(Icon::Link, ButtonKind::Small),
+           QStringLiteral("compact.skin"));
+    button(Code(Action::HideMain), QRect(384, 5, 16, 13), {}, QStringLiteral("Hide to the tray"),
            icon(Icon::Minimize, ButtonKind::Small));
-    button(4, QRect(402, 5, 16, 13), QStringLiteral("W"), QStringLiteral("Deck only (W)"),
-           icon(Icon::Shade, ButtonKind::Small));
-    button(3, QRect(420, 5, 16, 13), QStringLiteral("P"),
+    button(Code(Action::SmallToggle), QRect(402, 5, 16, 13), QStringLiteral("W"),
+           QStringLiteral("Deck only (W)"), icon(Icon::Shade, ButtonKind::Small));
+    button(Code(Action::SizeToggle), QRect(420, 5, 16, 13), QStringLiteral("P"),
            QStringLiteral("Show or hide the playlist (P)"),
            icon(Icon::Playlist, ButtonKind::Small));
-    button(1, QRect(438, 5, 16, 13), {}, QStringLiteral("Close Velto"),
+    button(Code(Action::Quit), QRect(438, 5, 16, 13), {}, QStringLiteral("Close Velto"),
            icon(Icon::Close, ButtonKind::Small));
     // Volume.
-    button(7, QRect(346, 74, 30, 20), QStringLiteral("-"), QStringLiteral("Volume down (-)"),
-           icon(Icon::Minus));
-    button(9, QRect(379, 74, 30, 20), QStringLiteral("M"), QStringLiteral("Mute (M)"),
-           icon(Icon::Mute));
-    button(8, QRect(412, 74, 30, 20), QStringLiteral("+"), QStringLiteral("Volume up (+)"),
-           icon(Icon::Plus));
+    button(Code(Action::VolDown), QRect(346, 74, 30, 20), QStringLiteral("-"),
+           QStringLiteral("Volume down (-)"), icon(Icon::Minus));
+    button(Code(Action::Mute), QRect(379, 74, 30, 20), QStringLiteral("M"),
+           QStringLiteral("Mute (M)"), icon(Icon::Mute));
+    button(Code(Action::VolUp), QRect(412, 74, 30, 20), QStringLiteral("+"),
+           QStringLiteral("Volume up (+)"), icon(Icon::Plus));
     // Transport.
     const int ty = 120, th = 22;
-    button(14, QRect(12, ty, 34, th), QStringLiteral("Z"), QStringLiteral("Previous track (Z)"),
-           icon(Icon::Prev));
-    button(32, QRect(48, ty, 34, th), QStringLiteral("["), QStringLiteral("Rewind ([)"),
-           icon(Icon::Rewind));
-    button(12, QRect(84, ty, 46, th), QStringLiteral("X"), QStringLiteral("Play (X)"),
-           icon(Icon::Play, ButtonKind::Play));
-    button(11, QRect(132, ty, 34, th), QStringLiteral("C"), QStringLiteral("Pause (C)"),
-           icon(Icon::Pause));
-    button(10, QRect(168, ty, 34, th), QStringLiteral("V"), QStringLiteral("Stop (V)"),
-           icon(Icon::Stop));
-    button(33, QRect(204, ty, 34, th), QStringLiteral("]"), QStringLiteral("Fast forward (])"),
-           icon(Icon::Forward));
-    button(15, QRect(240, ty, 34, th), QStringLiteral("B"), QStringLiteral("Next track (B)"),
-           icon(Icon::Next));
-    button(13, QRect(280, ty, 34, th), QStringLiteral("L"),
+    button(Code(Action::PrevTrack), QRect(12, ty, 34, th), QStringLiteral("Z"),
+           QStringLiteral("Previous track (Z)"), icon(Icon::Prev));
+    button(Code(Action::Reverse), QRect(48, ty, 34, th), QStringLiteral("["),
+           QStringLiteral("Rewind ([)"), icon(Icon::Rewind));
+    button(Code(Action::Play), QRect(84, ty, 46, th), QStringLiteral("X"),
+           QStringLiteral("Play (X)"), icon(Icon::Play, ButtonKind::Play));
+    button(Code(Action::Pause), QRect(132, ty, 34, th), QStringLiteral("C"),
+           QStringLiteral("Pause (C)"), icon(Icon::Pause));
+    button(Code(Action::Stop), QRect(168, ty, 34, th), QStringLiteral("V"),
+           QStringLiteral("Stop (V)"), icon(Icon::Stop));
+    button(Code(Action::Forward), QRect(204, ty, 34, th), QStringLiteral("]"),
+           QStringLiteral("Fast forward (])"), icon(Icon::Forward));
+    button(Code(Action::NextTrack), QRect(240, ty, 34, th), QStringLiteral("B"),
+           QStringLiteral("Next track (B)"), icon(Icon::Next));
+    button(Code(Action::OpenPlay), QRect(280, ty, 34, th), QStringLiteral("L"),
            QStringLiteral("Open and play a file (L)"), icon(Icon::Eject));
-    button(36, QRect(316, ty, 34, th), QStringLiteral(" "), QStringLiteral("Play or pause (space)"),
-           icon(Icon::PlayPause));
+    button(Code(Action::PlayPause), QRect(316, ty, 34, th), QStringLiteral(" "),
+           QStringLiteral("Play or pause (space)"), icon(Icon::PlayPause));
     // Play modes, each with its light.
     const int my = 226, mh = 17, mw = 52;
     struct Mode {
@@ -314,18 +334,22 @@ DrawnSkin DrawDefaultSkin() {
         const char* tip;
     };
     const Mode modes[] = {
-        {25, 5, 11, "INTRO", "T", "Intro: play the start of each track (T)"},
-        {26, 6, 12, "END", "", "Stop after this track"},
-        {27, 7, 13, "REPEAT", "R", "Repeat the track (R)"},
-        {28, 10, 16, "RANDOM", "H", "Shuffle (H)"},
-        {30, 8, 14, "A-B", "", "A-B repeat: set A, then B, then off"},
-        {31, 0, 0, "SET B", "", "Set the end of the A-B loop"},
+        {Code(Action::Intro), light::Intro, light::IntroOff, "INTRO", "T",
+         "Intro: play the start of each track (T)"},
+        {Code(Action::StopAfterTrack), light::StopAfterTrack, light::StopAfterTrackOff, "END", "",
+         "Stop after this track"},
+        {Code(Action::Repeat), light::Repeat, light::RepeatOff, "REPEAT", "R",
+         "Repeat the track (R)"},
+        {Code(Action::Shuffle), light::Shuffle, light::ShuffleOff, "RANDOM", "H", "Shuffle (H)"},
+        {Code(Action::RepeatAB), light::RepeatAB, light::RepeatABOff, "A-B", "",
+         "A-B repeat: set A, then B, then off"},
+        {Code(Action::SetRepeatB), 0, 0, "SET B", "", "Set the end of the A-B loop"},
     };
     x = 122;
     for (const Mode& m : modes) {
         button(m.n, QRect(x, my, mw, mh), QString::fromLatin1(m.key), QString::fromLatin1(m.tip),
                text(QString::fromLatin1(m.caption), m.on != 0));
-        if (m.on) light(m.on, m.off, QRect(x + 5, my + mh / 2 - 2, 5, 5), Shape::Circle);
+        if (m.on) addLight(m.on, m.off, QRect(x + 5, my + mh / 2 - 2, 5, 5), Shape::Circle);
         x += mw + 2;
     }
     // Windows and tools.
@@ -337,12 +361,12 @@ DrawnSkin DrawDefaultSkin() {
         const char* tip;
     };
     const Tool tools[] = {
-        {16, "INFO", "I", "Track information (I)"},
-        {34, "ART", "", "Now Playing cover window"},
-        {35, "LISTS", "", "Visual playlist selector"},
-        {29, "MIXER", "", "System mixer"},
-        {5, "PREFS", "", "Options"},
-        {6, "SKINS", "", "Select a skin"},
+        {Code(Action::TrackInfo), "INFO", "I", "Track information (I)"},
+        {Code(Action::NowPlaying), "ART", "", "Now Playing cover window"},
+        {Code(Action::PlaylistSelector), "LISTS", "", "Visual playlist selector"},
+        {Code(Action::Mixer), "MIXER", "", "System mixer"},
+        {Code(Action::Options), "PREFS", "", "Options"},
+        {Code(Action::SelectSkin), "SKINS", "", "Select a skin"},
     };
     x = 122;
     for (const Tool& t : tools) {
@@ -352,20 +376,20 @@ DrawnSkin DrawDefaultSkin() {
     }
     // Playlist.
     const Tool list[] = {
-        {23, "ADD", "A", "Add a file (A)"},
-        {24, "DIR", "D", "Add a folder (D)"},
-        {17, "DEL", "K", "Remove the selected entry (K)"},
-        {20, "CLEAR", "N", "New, empty playlist (N)"},
-        {19, "UP", "U", "Move the entry up (U)"},
-        {18, "DOWN", "J", "Move the entry down (J)"},
-        {21, "LOAD", "O", "Load a playlist (O)"},
-        {22, "SAVE", "S", "Save the playlist (S)"},
+        {Code(Action::AddFile), "ADD", "A", "Add a file (A)"},
+        {Code(Action::AddFolder), "DIR", "D", "Add a folder (D)"},
+        {Code(Action::DeleteSelected), "DEL", "K", "Remove the selected entry (K)"},
+        {Code(Action::ClearPlaylist), "CLEAR", "N", "New, empty playlist (N)"},
+        {Code(Action::MoveUp), "UP", "U", "Move the entry up (U)"},
+        {Code(Action::MoveDown), "DOWN", "J", "Move the entry down (J)"},
+        {Code(Action::LoadPlaylist), "LOAD", "O", "Load a playlist (O)"},
+        {Code(Action::SavePlaylist), "SAVE", "S", "Save the playlist (S)"},
     };
     x = 10;
     for (const Tool& t : list) {
         Icon i = Icon::None;
-        if (t.n == 19) i = Icon::Up;
-        if (t.n == 18) i = Icon::Down;
+        if (t.n == Code(Action::MoveUp)) i = Icon::Up;
+        if (t.n == Code(Action::MoveDown)) i = Icon::Down;
         button(t.n, QRect(x, 458, 53, 18), QString::fromLatin1(t.key), QString::fromLatin1(t.tip),
                text(QString::fromLatin1(t.caption), false, i));
         x += 55;

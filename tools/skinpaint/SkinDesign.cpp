@@ -1,5 +1,7 @@
 #include "SkinDesign.h"
 
+#include "state/Elements.h"
+
 #include <QTextStream>
 
 namespace skinpaint {
@@ -46,7 +48,8 @@ QByteArray SkinFileText(const SkinDesign& skin) {
     for (const ButtonDesign& b : skin.buttons) {
         out << 'B' << b.n << ',' << rect(b.rect) << ',' << b.pressed.x() << ',' << b.pressed.y()
             << ',' << quoted(b.key) << ',' << quoted(b.tip);
-        if (b.n == 49 || b.n == 50) out << ',' << quoted(b.link);
+        if (b.n == Code(velto::Action::SkinLink1) || b.n == Code(velto::Action::SkinLink2))
+            out << ',' << quoted(b.link);
         out << eol;
     }
     out << ";,Text fields: L<n>,x,y,w,h,red,green,blue,font size,font,tip" << eol;

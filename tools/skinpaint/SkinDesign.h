@@ -20,7 +20,7 @@ struct ButtonDesign {
     QPoint pressed; // its pressed face in the resource
     QString key;    // a capital, a sign, or empty
     QString tip;
-    QString link; // buttons 49 and 50
+    QString link; // the two skin link buttons
 };
 
 struct TextDesign {
