@@ -13,18 +13,6 @@ FileDialogResult chosen(const QString& path, int filterIndex = 1) {
 
 using PlaylistDialogs = test::PlayerFixture;
 
-// Writes beyond `bytes` fail, for root too, while this lives.
-struct FileSizeLimit {
-    explicit FileSizeLimit(rlim_t bytes) : handler(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &old);
-        const rlimit limit{bytes, old.rlim_max};
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old), std::signal(SIGXFSZ, handler); }
-    void (*handler)(int);
-    rlimit old{};
-};
-
 } // namespace
 
 TEST_F(PlaylistDialogs, LoadAsksInTheRememberedFolderAppendsOrClearsFirst) {
@@ -72,7 +60,7 @@ TEST_F(PlaylistDialogs, AFailedWriteSaysSoAndLeavesTheOldPlaylistWhole) {
         many.push_back({"n", QStringLiteral("/music/track%1.mp3").arg(i)});
     model().Append(std::move(many));
     {
-        const FileSizeLimit limit(1024); // the new text is far larger
+        const test::FileSizeLimit limit(1024); // the new text is far larger
         EXPECT_FALSE(player->WritePL(list));
     }
     EXPECT_EQ(userDir.read("kept.m3u"), old);
