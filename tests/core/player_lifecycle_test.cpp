@@ -1,4 +1,5 @@
 #include "fakes/PlayerFixture.h"
+#include "skin_test_support.h"
 
 #include <algorithm>
 
@@ -19,7 +20,7 @@ TEST_F(StartUp, AMissingSkinIsReportedAndTheDefaultUsed) {
     EXPECT_TRUE(window.visible);
     EXPECT_TRUE(player->Timer1.isActive() && player->Timer2.isActive());
 
-    const QString skin = programDir.write("mine.skin", "VeltoSkin\n");
+    const QString skin = test::WriteSkin(programDir, "mine.skin", "");
     store.Set("Skin", skin);
     dialogs.messages.clear();
     MakePlayer();
