@@ -47,7 +47,8 @@ bool IsPic(const QString& s) {
 }
 
 bool FileExists(const QString& s) {
-    if (s.isEmpty()) return false;
+    // No file name holds a NUL; one read from a binary playlist is not asked about.
+    if (s.isEmpty() || s.contains(QChar(0))) return false;
     return QFileInfo::exists(s);
 }
 
