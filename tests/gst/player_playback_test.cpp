@@ -1,12 +1,18 @@
 // The player on the real elements: continuous playback with overlap on
-// alternating elements, and entries that cannot play reported.
+// alternating elements, and entries that cannot play reported (media that is
+// no media included), none of them hanging the player.
 #include "app/Player.h"
 #include "fakes/FakePorts.h"
 #include "gst/GstTestMedia.h"
 #include "platform/GstMediaElement.h"
 #include "support/TestFiles.h"
 
+#include <QRandomGenerator>
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velto;
 using namespace velto::test;
@@ -62,6 +68,34 @@ TEST_F(RealPlayback, UnplayableEntriesAreReportedNotPlayed) {
     EXPECT_TRUE(dialogs.messages[1].startsWith("MCI Device: cdaudio\r\r"));
     EXPECT_EQ(player.Dev, "");
     EXPECT_FALSE(player.Timer1.isActive());
+}
+
+// Empty files and random bytes under a handful of the media extensions, and
+// entries naming a pipe, a socket, a folder and a device.
+TEST_F(RealPlayback, MediaThatIsNoMediaIsReportedNotPlayed) {
+    QByteArray noise(4096, '\0');
+    QRandomGenerator random(21);
+    for (char& c : noise)
+        c = char(random.bounded(256));
+    for (const QString ext : {"mp3", "wav", "ogg", "mid", "mod", "avi"})
+        player.playlist.Append(
+            {{ext, dir.write("empty." + ext, "")}, {ext, dir.write("noise." + ext, noise)}});
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.file("pipe.wav")), 0600), 0);
+    const int socket = BindSocketFile(QFile::encodeName(dir.file("socket.ogg")));
+    ASSERT_TRUE(QDir(dir.path()).mkdir("folder.mp3"));
+    player.playlist.Append({{"p", dir.file("pipe.wav")},
+                            {"s", dir.file("socket.ogg")},
+                            {"f", dir.file("folder.mp3")},
+                            {"z", "/dev/zero"}});
+    for (int16_t n = 1; n <= player.playlist.Count(); ++n) {
+        dialogs.messages.clear();
+        player.TNum = n;
+        player.PlayIt();
+        ASSERT_EQ(dialogs.messages.size(), 1) << player.playlist.At(n - 1).path.toStdString();
+        EXPECT_TRUE(dialogs.messages[0].startsWith("MCI Device: "));
+        EXPECT_NE(player.MMControl(player.PlayUnit).Mode(), kModePlaying);
+    }
+    ::close(socket);
 }
 
 } // namespace
