@@ -178,7 +178,8 @@ QRegion OutlineRegion(const Surface& s) {
     // hold it. Each polygon's region is cut to the window, and the regions are
     // combined pairwise, level by level: combining them one by one into one
     // growing region takes time quadratic in their number.
-    constexpr int kFar = 1 << 28; // beyond this, points are pulled in
+    // Points farther out are pulled in, so the polygon arithmetic cannot overflow.
+    constexpr int kFar = 1 << 28;
     constexpr qint64 kMostWork = qint64(1) << 24;
     const QRect window(QPoint(0, 0), s.windowPixels);
     std::vector<QRegion> parts;
