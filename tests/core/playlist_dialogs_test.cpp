@@ -1,8 +1,5 @@
 #include "fakes/PlayerFixture.h"
 
-#include <csignal>
-#include <sys/resource.h>
-
 using namespace velto;
 
 namespace {
@@ -22,9 +19,7 @@ TEST_F(PlaylistDialogs, LoadAsksInTheRememberedFolderAppendsOrClearsFirst) {
     player->PlLoad(); // cancelled: nothing changes, nothing is saved
     EXPECT_EQ(model().Count(), 1);
     EXPECT_TRUE(store.Value("Path").isNull());
-    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, "Load Playlist");
-    EXPECT_EQ(dialogs.fileRequests[0].initialFolder, "/old/place/");
+    EXPECT_EQ(dialogs.fileRequests.at(0).initialFolder, "/old/place/");
 
     dialogs.fileAnswers.push_back(chosen(list));
     player->PlLoad();
@@ -55,10 +50,7 @@ TEST_F(PlaylistDialogs, SaveWritesTheListAndNamesItsTitle) {
 TEST_F(PlaylistDialogs, AFailedWriteSaysSoAndLeavesTheOldPlaylistWhole) {
     const QByteArray old = "old.mp3\r\n";
     const QString list = userDir.write("kept.m3u", old);
-    std::vector<PlaylistEntry> many;
-    for (int i = 0; i < 2000; ++i)
-        many.push_back({"n", QStringLiteral("/music/track%1.mp3").arg(i)});
-    model().Append(std::move(many));
+    model().Append(std::vector<PlaylistEntry>(2000, {"n", "/music/track.mp3"}));
     {
         const test::FileSizeLimit limit(1024); // the new text is far larger
         EXPECT_FALSE(player->WritePL(list));
@@ -93,7 +85,6 @@ TEST_F(PlaylistDialogs, AddFromDirScansTheChosenFolderAndShowsTheCount) {
     programDir.write("Music/b.mp3", "x");
     programDir.write("Music/a.WAV", "x");
     player->AddFromDir(); // cancelled
-    EXPECT_EQ(dialogs.folderRequests.at(0).first, "Select Directory containing Media Files:");
     dialogs.folderAnswers.push_back(programDir.file("Music"));
     player->TNum = 4;
     player->AddFromDir();
@@ -140,11 +131,8 @@ TEST_F(PlaylistDialogs, StartUpWithAChosenPlaylistReadsItFromTheFirstEntry) {
     store.Set("AutoPlay", "1");
     player->Form_Load({});
     const qsizetype skinMessages = dialogs.messages.size(); // no default skin here
-    ASSERT_EQ(model().Count(), 2);
-    EXPECT_EQ(model().At(1).path, b);
-    EXPECT_EQ(player->TNum, 1);
-    EXPECT_NE(player->Playing, 0);
-    EXPECT_EQ(player->SongPath, a);
+    EXPECT_EQ(Entries(&PlaylistEntry::path), QStringList({a, b}));
+    EXPECT_TRUE(player->TNum == 1 && player->Playing != 0 && player->SongPath == a);
     EXPECT_EQ(Caption(lbl::PlaylistTitle), "evening");
 
     // Without AutoPlay it is loaded and waits; a missing file leaves the list

@@ -67,7 +67,8 @@ TEST_F(PlaylistHostile, BinaryHugeAndNulFilledListsAndEntriesThatAreNoFiles) {
     player->PlRead(dir + "/pipe.m3u");
     player->PlRead(dir + "/zero.m3u");
     EXPECT_EQ(player->playlist.Count(), 0);
-    EXPECT_EQ(ReadAutoList(dir + "/autolist.txt"), QStringList());
+    for (const char* name : {"/autolist.txt", "/folder.mp3", "/missing.txt"})
+        EXPECT_EQ(ReadAutoList(dir + name), QStringList()) << name;
 
     player->PlRead(dir + "/list.m3u");
     player->settings.UseTagCover = 1;
