@@ -1,5 +1,6 @@
 #pragma once
-// Pictures the cover tests write: one colour, in the format asked for.
+// Pictures the cover tests write (one colour, in the format asked for), and a
+// tagged MP3 for the Track Info window.
 #include <QBuffer>
 #include <QImage>
 
@@ -18,6 +19,14 @@ inline QByteArray PictureBytes(const char* format, QColor color, QSize size = QS
 inline QByteArray RedGif() {
     return QByteArray::fromHex(
         "47494638396101000100800000FF0000FFFFFF2C00000000010001000002024401003B");
+}
+
+// Two 128 kbit/s 44.1 kHz joint-stereo frames and an ID3v1.1 tag: track 7, Rock.
+inline QByteArray TaggedMp3(const QByteArray& title, const QByteArray& album) {
+    const QByteArray frame = QByteArray::fromHex("FFFB9040").leftJustified(417, '\0');
+    return frame + frame + "TAG" + title.leftJustified(30, ' ') +
+           QByteArray("Queen").leftJustified(30, ' ') + album.leftJustified(30, ' ') + "1999" +
+           QByteArray(28, ' ') + QByteArray("\0\7\21", 3);
 }
 
 } // namespace velto::test

@@ -1,5 +1,5 @@
-// The Track Info and Now Playing windows and the skin's cover area, offscreen.
-// With VELTO_SHOT_DIR set, the Track Info window is also saved there as a PNG.
+// The Track Info and Now Playing windows and the skin's cover area, offscreen;
+// the Track Info rules themselves are tested on TrackInfoForm.
 #include "support/TestPictures.h"
 #include "trackinfo/TrackInfoForm.h"
 #include "ui/WindowFixture.h"
@@ -19,17 +19,11 @@ bool IsRed(QRgb c) { return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60; }
 using CoverWindows = test::WindowFixture;
 } // namespace
 
-TEST_F(CoverWindows, TrackInfoWindowShowsThePlayingTag) {
-    const QByteArray frame = QByteArray::fromHex("FFFB9040").leftJustified(417, '\0');
-    const QByteArray tag = QByteArray("TAGBohemian Rhapsody").leftJustified(33, ' ') +
-                           QByteArray("Queen").leftJustified(30, ' ') +
-                           QByteArray("Greatest Hits").leftJustified(30, ' ') + "1981" +
-                           QByteArray(28, ' ') + QByteArray("\0\1\21", 3);
-    const QString mp3 = music.write("Bohemian Rhapsody.mp3", frame + frame + tag);
-    music.write("Greatest Hits.jpg", test::PictureBytes("JPG", Qt::red, QSize(300, 300)));
-    player->playlist.Append({{"Bohemian Rhapsody", mp3}});
+TEST_F(CoverWindows, TrackInfoWindowShowsTheFormAndItsCoverAndEditEnablesSave) {
+    const QString mp3 = music.write("one.mp3", test::TaggedMp3("One", "Greatest"));
+    music.write("Greatest.jpg", test::PictureBytes("JPG", Qt::red, QSize(300, 300)));
+    player->playlist.Append({{"one", mp3}});
     player->PlayIt();
-
     InfoWindowOpener opener;
     opener.Attach(&player->InfoForm());
     opener.ShowInfo();
@@ -37,15 +31,11 @@ TEST_F(CoverWindows, TrackInfoWindowShowsThePlayingTag) {
     ASSERT_TRUE(w);
     EXPECT_EQ(w->txtFileName->text(), mp3);
     EXPECT_TRUE(w->txtFileName->isReadOnly());
-    EXPECT_EQ(w->txtTrack->text() + w->cboGenre->currentText(), "01Rock");
+    EXPECT_EQ(w->txtTrack->text() + w->cboGenre->currentText(), "07Rock");
     EXPECT_FALSE(w->cmdSave->isEnabled());
     w->cbEdit->click();
     EXPECT_TRUE(w->cmdSave->isEnabled());
-
     EXPECT_FALSE(w->imgCover->pixmap().isNull());
-    if (const QString dir = qEnvironmentVariable("VELTO_SHOT_DIR"); !dir.isEmpty())
-        w->grab().save(dir + "/track-info.png");
-
     w->cmdOk->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(opener.Window(), nullptr);
@@ -75,7 +65,5 @@ TEST_F(CoverWindows, NowPlayingWindowAndCoverAreaKeepThePictureShape) {
     Mouse(QEvent::MouseButtonDblClick, area.center(), Qt::LeftButton, Qt::LeftButton);
     QCoreApplication::processEvents();
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(dialogs.fileRequests[0].title, "Select Cover");
-    EXPECT_EQ(dialogs.fileRequests[0].filter, "Bitmap|*.gif;*.bmp;*.jpg");
     EXPECT_EQ(player->LastShownCover(), chosen);
 }

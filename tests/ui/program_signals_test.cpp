@@ -31,11 +31,8 @@ bool waitForOutput(QProcess& program, QByteArray& seen, const QByteArray& text) 
 } // namespace
 
 TEST(ProgramSignals, TermOrIntWithAMessageBoxOpenEndsThroughTheNormalShutDown) {
-    struct Case {
-        std::vector<int> sent;
-    };
     // SIGTERM twice: the second comes while the exit runs and cuts nothing short.
-    for (const Case& c : {Case{{SIGTERM, SIGTERM}}, Case{{SIGINT}}}) {
+    for (const std::vector<int>& sent : {std::vector{SIGTERM, SIGTERM}, std::vector{SIGINT}}) {
         velto::test::TempDir home;
         // The playlist cannot be written at exit: its message must not wait for a click.
         ASSERT_TRUE(QDir().mkpath(home.file("playlist.m3u")));
@@ -53,14 +50,14 @@ TEST(ProgramSignals, TermOrIntWithAMessageBoxOpenEndsThroughTheNormalShutDown) {
         QByteArray err;
         ASSERT_TRUE(waitForOutput(program, err, "Previously selected skin not found ()!"))
             << err.toStdString();
-        for (const int sig : c.sent)
+        for (const int sig : sent)
             ::kill(static_cast<pid_t>(program.processId()), sig);
         const bool ended = program.waitForFinished(60000);
         if (!ended) {
             program.kill();
             program.waitForFinished();
         }
-        ASSERT_TRUE(ended) << "still running after signal " << c.sent.front();
+        ASSERT_TRUE(ended) << "still running after signal " << sent.front();
         err += program.readAllStandardError();
         EXPECT_EQ(program.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(program.exitCode(), 0);
