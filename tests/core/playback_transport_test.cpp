@@ -55,18 +55,6 @@ TEST_F(TransportControls, PlayFromClampsAndLeavesPausedAlone) {
     EXPECT_EQ(media[0].plays.back().first, 14000);
 }
 
-TEST_F(TransportControls, ModeTogglesInvertTheirFlagsAndShowTheirLights) {
-    player->IntroToggle();
-    player->StpToggle();
-    player->RepeatToggle();
-    player->ShuffleToggle(); // shuffles and draws at random
-    EXPECT_EQ(player->Intro + player->STP + player->Repeat + player->Shuffle + player->Random, -5);
-    EXPECT_TRUE(Lit(light::Intro) && Lit(light::StopAfterTrack) && Lit(light::Repeat) &&
-                Lit(light::Shuffle) && !Lit(light::RandomOff));
-    player->IntroToggle();
-    EXPECT_TRUE(player->Intro == 0 && Lit(light::IntroOff));
-}
-
 TEST_F(TransportControls, VolumeFollowsTheLouderChannelAndMuteKeepsTheLevel) {
     player->Playback().volume.SetLevels(0x0000FFFFu); // left full, right silent
     EXPECT_FLOAT_EQ(player->GetVol(), 1.0f);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 using namespace velto;
+using test::LameEncode;
 
 namespace {
 
@@ -31,22 +32,19 @@ TEST(MpegHeader, LameFilesShowTheirStream) {
     const QString wav = dir.write("tone.wav", tone);
     // The tone's samples read as raw stereo give a joint-stereo stream.
     const QString raw = dir.write("tone.raw", tone.mid(44));
-    const auto encode = [&](const QString& name, QStringList options, const QString& input) {
-        const QString mp3 = dir.file(name);
-        EXPECT_EQ(QProcess::execute("lame", options << "--quiet" << input << mp3), 0);
-        return mp3;
-    };
-    const QString joint = encode(
-        "joint.mp3", {"-r", "-s", "44.1", "-m", "j", "-b", "128", "--add-id3v2", "--tt", "T"}, raw);
+    const QString joint = dir.file("joint.mp3"), mpeg2 = dir.file("m2.mp3"),
+                  mpeg25 = dir.file("m25.mp3"), vbr = dir.file("vbr.mp3");
+    ASSERT_TRUE(LameEncode(
+        raw, joint, {"-r", "-s", "44.1", "-m", "j", "-b", "128", "--add-id3v2", "--tt", "T"}));
     EXPECT_GT(Id3v2TagSize(dir.read("joint.mp3")), 0); // the frame search starts after it
     EXPECT_EQ(Shown(ReadMpegInfo(joint).value()), "128|128|44|44|jstereo");
-    const QString mpeg2 = encode("m2.mp3", {"-b", "32", "--resample", "22.05"}, wav);
+    ASSERT_TRUE(LameEncode(wav, mpeg2, {"-b", "32", "--resample", "22.05"}));
     EXPECT_EQ(Shown(ReadMpegInfo(mpeg2).value()), "32|32|22|22|mono");
-    const QString mpeg25 = encode("m25.mp3", {"-b", "16", "--resample", "8"}, wav);
+    ASSERT_TRUE(LameEncode(wav, mpeg25, {"-b", "16", "--resample", "8"}));
     EXPECT_EQ(Shown(ReadMpegInfo(mpeg25).value()), "16|16|8|8|mono");
 
     // The Xing frame itself says 128; the tone needs far less on average.
-    const QString vbr = encode("vbr.mp3", {"-V", "2"}, wav);
+    ASSERT_TRUE(LameEncode(wav, vbr, {"-V", "2"}));
     const double expected = QFileInfo(vbr).size() * 8 / 3.0 / 1000;
     EXPECT_NEAR(ReadMpegInfo(vbr).value().bitrateKbps, expected, expected * 0.1);
 }
