@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
 
@@ -278,4 +279,24 @@ TEST_F(SkinnedWindow, TheQuitButtonClosesTheWindowWhichShutsDownAndEndsTheEventL
     QCloseEvent again; // a window manager's close after that is accepted too
     QApplication::sendEvent(&form, &again);
     EXPECT_TRUE(again.isAccepted());
+}
+
+TEST_F(SkinnedWindow, TheListsScrollBarTakesTheListsColours) {
+    LoadDefaultSkin();
+    std::vector<PlaylistEntry> entries(60, {QStringLiteral("Track"), QStringLiteral("/m/t.mp3")});
+    player->playlist.Append(std::move(entries));
+    Show();
+    QScrollBar* bar = List()->verticalScrollBar();
+    ASSERT_TRUE(bar->isVisible());
+    const QImage shown = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const PlaylistArea& area = player->surface.PlNames;
+    QMap<QRgb, int> counts; // mostly the list's background, nothing lighter than its text
+    int lighter = 0;
+    for (int y = 0; y < shown.height(); ++y)
+        for (int x = 0; x < shown.width(); ++x) {
+            ++counts[shown.pixel(x, y)];
+            lighter += QColor(shown.pixel(x, y)).lightness() > area.textColor.lightness();
+        }
+    EXPECT_EQ(lighter, 0);
+    EXPECT_EQ(counts.key(*std::max_element(counts.cbegin(), counts.cend())), area.background.rgb());
 }
