@@ -17,9 +17,10 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELTO_HOMEPAGE})
-# The libraries `ldd velto` names (dpkg -S), the GStreamer plugins that play
-# MP3, MIDI (fluidsynth), modules (openmpt), FLI, CD audio and video (libav),
-# a General MIDI soundfont for fluidsynth, and the fonts the shipped skins name.
+# The libraries the program links to (readelf -d, dpkg -S), the GStreamer
+# plugins that play MP3, MIDI (fluidsynth), modules (openmpt), FLI, CD audio
+# and video (libav), a General MIDI soundfont for fluidsynth, and the fonts
+# the shipped skins name.
 string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
   "libc6 (>= 2.34)"
   "libstdc++6 (>= 12)"
@@ -30,14 +31,13 @@ string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6dbus6 (>= 6.4)"
   "libqt6network6 (>= 6.4)"
   "libgstreamer1.0-0 (>= 1.22)"
-  "libgstreamer-plugins-base1.0-0 (>= 1.22)"
   "gstreamer1.0-plugins-base"
   "gstreamer1.0-plugins-good"
   "gstreamer1.0-plugins-bad"
   "gstreamer1.0-plugins-ugly"
   "gstreamer1.0-libav"
   "timgm6mb-soundfont | sf2-soundfont-gm"
-  "libtag1v5"
+  "libtag1v5-vanilla (>= 1.13)"
   "libglib2.0-0"
   "fonts-dejavu-core")
 # Video in a window, and PulseAudio/PipeWire output for autoaudiosink.
