@@ -6,6 +6,7 @@
 #include "selector/VisSelector.h"
 #include "support/TestPictures.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QThread>
 
@@ -41,7 +42,7 @@ protected:
         const QDeadlineTimer deadline(10000);
         while ((sel().Busy() || (all && sel().Working())) && !deadline.hasExpired()) {
             QCoreApplication::processEvents();
-            QThread::msleep(2);
+            QThread::yieldCurrentThread();
         }
         QCoreApplication::processEvents();
         ASSERT_FALSE(sel().Busy());
@@ -225,6 +226,7 @@ TEST_F(Selector, ClosingWhileAFolderIsListedCancelsIt) {
     EXPECT_TRUE(ListSelectorFolder(music.file("Lists"), [] { return true; }).isEmpty());
 
     // A page change while pictures come in shows the new page alone.
+    test::WriteBitmap(programDir, "nocover.bmp", {8, 8}, Qt::blue);
     Open(music.file("Lists"));
     sel().cNext_Click();
     sel().cPrev_Click();

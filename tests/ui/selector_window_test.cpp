@@ -41,7 +41,7 @@ protected:
         const QDeadlineTimer deadline(10000);
         while (player->Selector().Busy() && !deadline.hasExpired()) {
             QCoreApplication::processEvents();
-            QThread::msleep(2);
+            QThread::yieldCurrentThread();
         }
         QCoreApplication::processEvents();
     }
