@@ -1,7 +1,6 @@
 // The Visual Playlist Selector's rules on folders the tests make: the folder
 // model, pages, the selection and loading it, with the window faked.
 #include "fakes/PlayerFixture.h"
-#include "platform/SelectorWindow.h"
 #include "selector/SelectorView.h"
 #include "selector/VisSelector.h"
 #include "support/TestPictures.h"
@@ -175,37 +174,6 @@ TEST_F(Selector, EachPlaylistShowsItsPictureElseNocover) {
     EXPECT_TRUE(sel().DefPic.isEmpty());
     EXPECT_EQ(view.arrived, 6);
     EXPECT_TRUE(view.pictures[1].isNull());
-}
-
-TEST_F(Selector, OpeningLeavesOnTopAndAPlaylistLoadsPlaysAndCloses) {
-    struct Opener : SelectorWindow {
-        void ShowSelector() override { ++opens; }
-        int opens = 0;
-    } opener;
-    selectorWindow = &opener;
-    MakePlayer();
-    player->settings.WinOnTop = 1;
-    window.onTop = true;
-    player->DoIt(Code(Action::PlaylistSelector));
-    EXPECT_EQ(opener.opens, 1);
-    EXPECT_FALSE(window.onTop);
-
-    const QStringList tracks = AddTracks({{"one.mp3", 5000}, {"two.mp3", 5000}});
-    model().Clear();
-    AddTracks({{"old.mp3", 5000}});
-    music.write("Lists/Road_Trip.m3u", (tracks.join("\n") + "\n").toUtf8());
-    FakeSelectorView fake(sel());
-    player->settings.VisPLPath = music.file("Lists");
-    sel().Form_Load(fake);
-    Settle();
-    sel().iPic_DblClick(0);
-    EXPECT_EQ(Entries(&PlaylistEntry::path), tracks);
-    EXPECT_EQ(Caption(lbl::PlaylistTitle), "Road Trip");
-    EXPECT_EQ(player->Playing, -1);
-    EXPECT_EQ(player->SongPath, tracks[0]);
-    EXPECT_EQ(fake.unloads, 1);
-    EXPECT_FALSE(sel().IsOpen());
-    EXPECT_TRUE(window.onTop);
 }
 
 TEST_F(Selector, ClosingWhileAFolderIsListedCancelsIt) {

@@ -151,6 +151,7 @@ TEST_F(VisLoader, DoubleClickLoadsAndClosesAndClosingIsNeverRefused) {
     QApplication::sendEvent(w->iPic[0], &dbl);
     EXPECT_EQ(Entries(&PlaylistEntry::path), tracks);
     EXPECT_EQ(player->Playing, -1);
+    EXPECT_EQ(player->SongPath, tracks[0]);
     EXPECT_EQ(opener.Window(), nullptr);
     EXPECT_TRUE(window.onTop);
 }
