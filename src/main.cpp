@@ -16,6 +16,7 @@
 #include "ui/frmDromel.h"
 #include "ui/frmInfo.h"
 #include "ui/options/QtOptionsWindow.h"
+#include "ui/selector/QtSelectorWindow.h"
 
 #include <QApplication>
 
@@ -69,11 +70,13 @@ int main(int argc, char** argv) {
     velto::frmAlbum album; // shown only when a cover needs it
     velto::InfoWindowOpener info;
     velto::QtOptionsWindow options(&window);
+    velto::QtSelectorWindow selector;
     velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window, &album,
-                                      &info, &options});
+                                      &info, &options, &selector});
     window.AttachPlayer(&player);
     info.Attach(&player.InfoForm());
     options.AttachPlayer(&player);
+    selector.Attach(&player.Selector());
     velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);

@@ -5,6 +5,7 @@
 #include "platform/InfoWindow.h"
 #include "platform/MainWindow.h"
 #include "platform/OptionsWindow.h"
+#include "platform/SelectorWindow.h"
 #include "platform/Shell.h"
 #include "state/Elements.h"
 #include "trackinfo/Covers.h"
@@ -34,7 +35,11 @@ void Player::ShowMixer() {
                                    "system volume."));
 }
 
-void Player::ShowVisSelect() {}
+void Player::ShowVisSelect() {
+    if (!selectorWindow_) return;
+    SetOnTop(0);
+    selectorWindow_->ShowSelector();
+}
 
 void Player::SetOnTop(int on) {
     if (window_) window_->SetStaysOnTop(on != 0);

@@ -6,6 +6,7 @@
 #include "playlist/MediaDialogs.h"
 #include "playlist/PlaylistEditor.h"
 #include "scheduler/Scheduler.h"
+#include "selector/VisSelector.h"
 #include "skin/Display.h"
 #include "skin/SkinLoader.h"
 #include "skin/Sliders.h"
@@ -20,7 +21,7 @@ namespace velto {
 Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
       folders(std::move(ports.folders)), window_(ports.window), info_(ports.info),
-      options_(ports.options) {
+      options_(ports.options), selectorWindow_(ports.selector) {
     PlayerState& state = *this;
     display_ = std::make_unique<Display>(state, clock, *this);
     sliders_ = std::make_unique<Sliders>(state, *this);
@@ -39,6 +40,8 @@ Player::Player(Ports ports)
         ports.media);
     scheduler_ = std::make_unique<Scheduler>(state, *display_, *sliders_, playback_->volume, clock,
                                              dialogs, *this);
+    visSelector_ =
+        std::make_unique<VisSelector>(state, *playlistEditor_, *this, dialogs, folders, window_);
 
     Timer1.setInterval(100);
     Timer2.setInterval(200);

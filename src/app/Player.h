@@ -31,12 +31,14 @@ class OptionsWindow;
 class PlaybackEngine;
 class PlaylistEditor;
 class Scheduler;
+class SelectorWindow;
 class SettingsStore;
 class Shell;
 class SkinLoader;
 class Sliders;
 class TrackInfo;
 class TrackInfoForm;
+class VisSelector;
 class WindowInput;
 class WindowSizing;
 
@@ -48,11 +50,12 @@ struct Ports {
     Clock& clock;
     Shell& shell;
     Folders folders;
-    MediaElementFactory& media;       // makes the two playback elements
-    MainWindow* window = nullptr;     // may be null in tests that need none
-    AlbumWindow* album = nullptr;     // the Now Playing window; null: covers go to the skin only
-    InfoWindow* info = nullptr;       // opens the Track Info window; null: ShowInfo does nothing
-    OptionsWindow* options = nullptr; // the options dialog; null where there is none
+    MediaElementFactory& media;         // makes the two playback elements
+    MainWindow* window = nullptr;       // may be null in tests that need none
+    AlbumWindow* album = nullptr;       // the Now Playing window; null: covers go to the skin only
+    InfoWindow* info = nullptr;         // opens the Track Info window; null: ShowInfo does nothing
+    OptionsWindow* options = nullptr;   // the options dialog; null where there is none
+    SelectorWindow* selector = nullptr; // the playlist selector; null: ShowVisSelect does nothing
 };
 
 class Player : public PlayerState, public Repainter, public Commands {
@@ -72,7 +75,11 @@ public:
     void Quit();
     void ShowPrefs();
     void ShowMixer();
+    // Takes the main window out of always-on-top (the selector's closing puts
+    // it back) and opens the Visual Playlist Selector.
     void ShowVisSelect();
+    // The selector's state and procedures; its widget shows them.
+    VisSelector& Selector() { return *visSelector_; }
     // The action of button number Index; numbers without one do nothing.
     void DoIt(int16_t Index) override;
     // The surface changed: the window repaints what differs.
@@ -185,6 +192,7 @@ private:
     MainWindow* window_;
     InfoWindow* info_;
     OptionsWindow* options_;
+    SelectorWindow* selectorWindow_;
     bool unloaded_ = false;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;
@@ -198,6 +206,7 @@ private:
     std::unique_ptr<MediaDialogs> mediaDialogs_;
     std::unique_ptr<PlaybackEngine> playback_;
     std::unique_ptr<Scheduler> scheduler_;
+    std::unique_ptr<VisSelector> visSelector_;
 };
 
 } // namespace velto

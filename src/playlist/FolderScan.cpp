@@ -21,7 +21,9 @@ bool ExtensionTaken(const QString& fileName, const QString& exts) {
 }
 
 std::vector<PlaylistEntry> ScanFolder(const QString& start, const QString& exts, int limit,
-                                      const std::function<void()>& pump) {
+                                      const std::function<void()>& pump,
+                                      const std::function<bool()>& stop) {
+    const auto stopped = [&stop] { return stop && stop(); };
     std::vector<PlaylistEntry> found;
     const QString root = AddSlash(start);
     if (root.isEmpty() || limit <= 0) return found;
@@ -30,6 +32,7 @@ std::vector<PlaylistEntry> ScanFolder(const QString& start, const QString& exts,
     QStringList folders{root};
     QSet<QString> seen{QFileInfo(root).canonicalFilePath()};
     for (qsizetype i = 0; i < folders.size(); ++i) {
+        if (stopped()) return found;
         const QString folder = folders.at(i);
         const QStringList subs =
             QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, kListingOrder);
@@ -45,6 +48,7 @@ std::vector<PlaylistEntry> ScanFolder(const QString& start, const QString& exts,
     }
 
     for (const QString& folder : std::as_const(folders)) {
+        if (stopped()) return found;
         const QStringList files = QDir(folder).entryList(QDir::Files, kListingOrder);
         for (const QString& name : files) {
             if (ExtensionTaken(name, exts)) {

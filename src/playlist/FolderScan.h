@@ -30,8 +30,10 @@ bool ExtensionTaken(const QString& fileName, const QString& exts);
 // by name without regard to case. Hidden entries (names starting with ".") are
 // skipped, and a folder reached twice through links is scanned once. Stops at
 // `limit` entries. `pump` runs after every listed entry, so a long scan keeps
-// the window responsive.
+// the window responsive. Once `stop` says so, the scan ends with what it found
+// so far (a scan on a worker thread whose result nobody waits for any more).
 std::vector<PlaylistEntry> ScanFolder(const QString& start, const QString& exts, int limit,
-                                      const std::function<void()>& pump = {});
+                                      const std::function<void()>& pump = {},
+                                      const std::function<bool()>& stop = {});
 
 } // namespace velto
