@@ -16,6 +16,7 @@
 #include "ui/frmDromel.h"
 #include "ui/frmInfo.h"
 #include "ui/options/QtOptionsWindow.h"
+#include "ui/tray/frmIcon.h"
 
 #include <QApplication>
 
@@ -69,11 +70,13 @@ int main(int argc, char** argv) {
     velto::frmAlbum album; // shown only when a cover needs it
     velto::InfoWindowOpener info;
     velto::QtOptionsWindow options(&window);
+    velto::frmIcon tray; // added by Form_Load, removed by Form_Unload
     velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window, &album,
-                                      &info, &options});
+                                      &info, &options, &tray});
     window.AttachPlayer(&player);
     info.Attach(&player.InfoForm());
     options.AttachPlayer(&player);
+    tray.AttachPlayer(&player);
     velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);

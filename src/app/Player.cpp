@@ -1,5 +1,6 @@
 #include "app/Player.h"
 
+#include "app/WindowHiding.h"
 #include "platform/MainWindow.h"
 #include "platform/MediaElement.h"
 #include "playback/PlaybackEngine.h"
@@ -20,7 +21,7 @@ namespace velto {
 Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
       folders(std::move(ports.folders)), window_(ports.window), info_(ports.info),
-      options_(ports.options) {
+      options_(ports.options), tray_(ports.tray) {
     PlayerState& state = *this;
     display_ = std::make_unique<Display>(state, clock, *this);
     sliders_ = std::make_unique<Sliders>(state, *this);
@@ -39,6 +40,7 @@ Player::Player(Ports ports)
         ports.media);
     scheduler_ = std::make_unique<Scheduler>(state, *display_, *sliders_, playback_->volume, clock,
                                              dialogs, *this);
+    hiding_ = std::make_unique<WindowHiding>(state, window_, tray_);
 
     Timer1.setInterval(100);
     Timer2.setInterval(200);

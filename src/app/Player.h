@@ -37,6 +37,8 @@ class SkinLoader;
 class Sliders;
 class TrackInfo;
 class TrackInfoForm;
+class Tray;
+class WindowHiding;
 class WindowInput;
 class WindowSizing;
 
@@ -53,6 +55,7 @@ struct Ports {
     AlbumWindow* album = nullptr;     // the Now Playing window; null: covers go to the skin only
     InfoWindow* info = nullptr;       // opens the Track Info window; null: ShowInfo does nothing
     OptionsWindow* options = nullptr; // the options dialog; null where there is none
+    Tray* tray = nullptr;             // the tray icon; null: hiding minimises
 };
 
 class Player : public PlayerState, public Repainter, public Commands {
@@ -81,6 +84,12 @@ public:
     void HideMain();
     // Shows the window restored and in front.
     void Raise();
+    // A left press on the tray icon brings the window back.
+    void TrayLeftPress();
+    // Item Index (1-based) of the command menu, the tray's and the window's:
+    // runs its command; other numbers do nothing.
+    void mnu_Click(int Index);
+    WindowHiding& Hiding() { return *hiding_; }
     void ShowInfo();
     void AlbumToggle();
     void AddDropped(const QStringList& paths);
@@ -184,6 +193,7 @@ private:
     MainWindow* window_;
     InfoWindow* info_;
     OptionsWindow* options_;
+    Tray* tray_;
     bool unloaded_ = false;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;
@@ -197,6 +207,7 @@ private:
     std::unique_ptr<MediaDialogs> mediaDialogs_;
     std::unique_ptr<PlaybackEngine> playback_;
     std::unique_ptr<Scheduler> scheduler_;
+    std::unique_ptr<WindowHiding> hiding_;
 };
 
 } // namespace velto
