@@ -1,11 +1,13 @@
-# Sourced by scripts/test and scripts/run: installs the Debian packages that
-# are missing, with one apt-get call.
+# Sourced by scripts/test, scripts/run and scripts/fuzz: installs the Debian
+# packages that are missing, with one apt-get call.
 VELTO_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgstreamer1.0-dev
   libgstreamer-plugins-base1.0-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools
   timgm6mb-soundfont fonts-dejavu-core libtag1-dev"
 VELTO_TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev lame sox xvfb xauth xdotool
-  imagemagick clang-format playerctl dbus trayer"
+  imagemagick clang-format playerctl dbus trayer x11-utils"
+# Only scripts/fuzz needs these.
+VELTO_FUZZ_PACKAGES="clang libfuzzer-14-dev"
 
 velto_install_missing() {
   local missing=()

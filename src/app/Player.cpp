@@ -61,8 +61,8 @@ void Player::ClearInf() { display_->ClearInf(); }
 void Player::Form_Paint() { display_->Form_Paint(); }
 void Player::SetSlider(int n, double v) { sliders_->SetSlider(n, v); }
 void Player::SlideAction(int n, double v) { playback_->SlideAction(n, v); }
-void Player::LoadSkin(const QString& skinName, bool importKnown) {
-    skinLoader_->LoadSkin(skinName, importKnown);
+bool Player::LoadSkin(const QString& skinName, bool importKnown) {
+    return skinLoader_->LoadSkin(skinName, importKnown);
 }
 void Player::SelectSkin() { skinLoader_->SelectSkin(); }
 void Player::SizeToggle() { sizing_->SizeToggle(); }

@@ -102,7 +102,8 @@ public:
     void Form_Paint();
     void SetSlider(int n, double v);
     void SlideAction(int n, double v) override;
-    void LoadSkin(const QString& skinName, bool importKnown);
+    // False when the skin was not applied (see SkinLoader::LoadSkin).
+    bool LoadSkin(const QString& skinName, bool importKnown);
     void SelectSkin();
     void SizeToggle();
     void SmallToggle();

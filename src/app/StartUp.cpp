@@ -66,8 +66,8 @@ void Player::Form_Load(const QStringList& args) {
                         QStringLiteral(")! Using default"));
         settings.Skin.clear();
     }
-    if (settings.Skin.isEmpty())
-        settings.Skin = JoinPath(folders.program, QStringLiteral("default.skin"));
+    const QString defaultSkin = JoinPath(folders.program, QStringLiteral("default.skin"));
+    if (settings.Skin.isEmpty()) settings.Skin = defaultSkin;
 
     PlayUnit = 0;
     TNum = 1;
@@ -75,7 +75,9 @@ void Player::Form_Load(const QStringList& args) {
     Playing = Paused = Intro = STP = Repeat = 0;
 
     ClearInf();
-    LoadSkin(settings.Skin, true);
+    // No skin is on screen yet: one that cannot be shown gives way to the
+    // default skin, so the player never starts as a blank window.
+    if (!LoadSkin(settings.Skin, true) && settings.Skin != defaultSkin) LoadSkin(defaultSkin, true);
     scheduler_->LoadAutoList(AutoListFile());
     MakeDayStr();
     scheduler_->Start();

@@ -47,8 +47,11 @@ bool IsPic(const QString& s) {
 }
 
 // Only a regular file (or a link to one) can be read as a file: a folder is
-// not one, and a FIFO or device would block or never end.
-bool FileExists(const QString& s) { return !s.isEmpty() && QFileInfo(s).isFile(); }
+// not one, and a FIFO or device would block or never end. No file name holds
+// a NUL; one read from a binary playlist is not asked about.
+bool FileExists(const QString& s) {
+    return !s.isEmpty() && !s.contains(QChar(0)) && QFileInfo(s).isFile();
+}
 
 bool IsDirectory(const QString& s) { return !s.isEmpty() && QFileInfo(s).isDir(); }
 

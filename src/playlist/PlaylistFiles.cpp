@@ -3,6 +3,8 @@
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
 
+#include <QFileInfo>
+
 namespace velto {
 
 namespace {
@@ -103,19 +105,26 @@ PlaylistEntry ResolveEntry(const QString& text, const QString& playlistFile) {
     return resolveBelow(text, AddSlash(PathOnly(playlistFile)));
 }
 
-std::vector<PlaylistEntry> ReadPlaylistFile(const QString& playlistFile, int room) {
+std::vector<PlaylistEntry> PlaylistEntries(const QStringList& lines, PlaylistKind kind,
+                                           const QString& playlistFile, int room) {
     std::vector<PlaylistEntry> entries;
-    const PlaylistKind kind = KindOfPlaylist(playlistFile);
     if (kind == PlaylistKind::Other || room <= 0) return entries;
-    const std::optional<QStringList> lines = ReadTextLines(playlistFile);
-    if (!lines) return entries;
     const QStringList texts =
-        kind == PlaylistKind::M3U ? M3uEntryTexts(*lines) : PlsEntryTexts(*lines);
+        kind == PlaylistKind::M3U ? M3uEntryTexts(lines) : PlsEntryTexts(lines);
     const qsizetype n = std::min<qsizetype>(texts.size(), room);
     entries.reserve(static_cast<size_t>(n));
     for (qsizetype i = 0; i < n; ++i)
         entries.push_back(ResolveEntry(texts.at(i), playlistFile));
     return entries;
+}
+
+std::vector<PlaylistEntry> ReadPlaylistFile(const QString& playlistFile, int room) {
+    const PlaylistKind kind = KindOfPlaylist(playlistFile);
+    // A pipe would block the player, a device would never end.
+    if (kind == PlaylistKind::Other || room <= 0 || !QFileInfo(playlistFile).isFile()) return {};
+    const std::optional<QStringList> lines = ReadTextLines(playlistFile);
+    if (!lines) return {};
+    return PlaylistEntries(*lines, kind, playlistFile, room);
 }
 
 QByteArray M3uText(const PlaylistModel& model, const QString& playlistFile) {

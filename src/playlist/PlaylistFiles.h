@@ -36,8 +36,13 @@ PlaylistEntry ResolveEntry(const QString& text, const QString& playlistFile);
 // The display name of a file entry: NiceName, plus " (picture)" for pictures.
 QString EntryDisplayName(const QString& fileName);
 
+// At most `room` entries of a playlist's lines, resolved against the file
+// they were read from; nothing for PlaylistKind::Other.
+std::vector<PlaylistEntry> PlaylistEntries(const QStringList& lines, PlaylistKind kind,
+                                           const QString& playlistFile, int room);
+
 // At most `room` entries read from `playlistFile`; nothing when it cannot be
-// read or is neither M3U nor PLS.
+// read, is not a regular file, or is neither M3U nor PLS.
 std::vector<PlaylistEntry> ReadPlaylistFile(const QString& playlistFile, int room);
 
 // The M3U text of the paths: one line each, CR LF ended; paths below the

@@ -11,8 +11,12 @@ std::optional<QStringList> ReadAutoList(const QString& path) {
     if (!QFileInfo(path).isFile()) return QStringList();
     const std::optional<QStringList> lines = ReadTextLines(path);
     if (!lines) return std::nullopt;
+    return AutoListEntries(*lines);
+}
+
+QStringList AutoListEntries(const QStringList& lines) {
     QStringList entries;
-    for (const QString& line : *lines)
+    for (const QString& line : lines)
         if (!line.trimmed().isEmpty()) entries << line;
     return entries;
 }

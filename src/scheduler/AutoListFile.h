@@ -12,6 +12,8 @@ namespace velto {
 // is no regular file there (missing, a folder, a pipe). Nothing when a file
 // is there but cannot be read: the caller should then not save over it.
 std::optional<QStringList> ReadAutoList(const QString& path);
+// The entries of the file's lines: the lines that are not blank.
+QStringList AutoListEntries(const QStringList& lines);
 
 // Replaces the file with the entries, each ended by CR LF. False when the
 // write failed; the old file is then left whole.

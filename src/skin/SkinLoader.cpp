@@ -9,6 +9,7 @@
 #include "platform/MainWindow.h"
 #include "skin/Display.h"
 #include "skin/FieldReader.h"
+#include "skin/SkinHeader.h"
 #include "skin/SkinOutline.h"
 #include "skin/SkinRecords.h"
 #include "state/Notify.h"
@@ -23,7 +24,6 @@ namespace velto {
 
 namespace {
 
-const QString kMagic = QStringLiteral("VeltoSkin");
 const QString kSkinFilter = QStringLiteral("Skin control file (*.skin)|*.skin");
 
 // Used unchanged: "/…" here, or a Windows name with a drive colon.
@@ -51,126 +51,152 @@ QString SkinLoader::ResolveSkinName(const QString& skinName) const {
     return IsRegularFile(inProgram) ? inProgram : QString();
 }
 
-void SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
+bool SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
     const QString path = ResolveSkinName(skinName);
     if (path.isEmpty()) {
         dialogs_.Message(QStringLiteral("Skin not found!\rSkinName=") + skinName +
                          QStringLiteral("\rSkinPath=") + s_.settings.SkinPath);
-        return;
+        return false;
     }
     s_.skin.SkinDir = PathOnly(path);
 
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return; // unreadable: ends silently, nothing changed
-    FieldReader in(DecodeText(file.readAll()));
-    file.close();
-
-    QString magic;
-    try {
-        magic = in.Field();
-    } catch (const SkinError&) {
-        // An empty file: no magic at all.
+    if (!file.open(QIODevice::ReadOnly)) {
+        dialogs_.Message(QStringLiteral("Skin file cannot be read: ") + path + u'\r' +
+                         file.errorString());
+        return false;
     }
-    if (magic != kMagic) {
+    // Refused by its size before it is parsed: a huge file would hold the
+    // window for as long as it takes.
+    const QByteArray bytes = file.read(kMaxSkinFileSize + 1);
+    file.close();
+    FieldReader in(bytes.size() > kMaxSkinFileSize ? QString() : DecodeText(bytes));
+    if (!ReadSkinMagic(in)) {
         dialogs_.Message(QStringLiteral("Invalid Skin!"));
-        return;
+        return false;
+    }
+    SkinHeader header;
+    try {
+        header = ReadSkinHeader(in);
+    } catch (const SkinError& e) {
+        QString why = e.why;
+        if (!why.isEmpty()) why[0] = why[0].toUpper();
+        dialogs_.Message(QStringLiteral("Skin header cannot be read: ") + path + u'\r' + why +
+                         u'.');
+        return false;
     }
 
     timer1_.stop();
-    try {
-        LoadAfterMagic(in, path, importKnown);
-    } catch (const SkinError& e) {
-        // A malformed number, a read past the end, a cancelled import or a
-        // picture that cannot be decoded: what was applied so far stays.
-        qWarning("skin %s: %s", qUtf8Printable(path), qUtf8Printable(e.why));
-    }
+    const bool loaded = Build(in, path, header, importKnown);
     for (QImage& pic : s_.skin.Pic)
         pic = QImage();
     repaint_.Repaint();
     timer1_.start();
+    return loaded;
 }
 
-void SkinLoader::LoadAfterMagic(FieldReader& in, const QString& path, bool importKnown) {
-    const QString info = in.Line();
-    std::array<QSize, 3> pixels;
-    for (QSize& size : pixels) {
-        const int16_t w = in.Int16();
-        const int16_t h = in.Int16();
-        size = QSize(w, h);
+bool SkinLoader::Build(FieldReader& in, const QString& path, const SkinHeader& header,
+                       bool importKnown) {
+    // Undone whole when a picture turns out unusable, so the skin on screen
+    // stays rather than a blank window.
+    const Surface oldSurface = s_.surface;
+    const SkinState oldSkin = s_.skin;
+    const QString oldSkinSetting = s_.settings.Skin;
+    try {
+        const std::optional<QString> bitmapDir = LoadBitmaps(header, importKnown);
+        if (!bitmapDir) return false;
+        ApplyHeader(header, path);
+        SkinRecords records(in, s_.surface, s_.skin, *bitmapDir);
+        try {
+            records.ReadAll();
+            Finish(records.BadReferences());
+        } catch (const SkinError& e) {
+            // A malformed number or a read past the end: what was applied
+            // so far stays, without a word to the user.
+            qWarning("skin %s: %s", qUtf8Printable(path), qUtf8Printable(e.why));
+        }
+    } catch (const SkinRefused& refused) {
+        s_.surface = oldSurface;
+        s_.skin = oldSkin;
+        s_.settings.Skin = oldSkinSetting;
+        dialogs_.Message(refused.message);
+        return false;
     }
-    const QString bitmapDir = ReadBitmapLine(in, importKnown);
+    if (window_) window_->Resize(s_.surface.windowPixels);
+    return true;
+}
 
+void SkinLoader::ApplyHeader(const SkinHeader& header, const QString& path) {
     Surface& surface = s_.surface;
     SkinState& skin = s_.skin;
-    skin.SkinInfo = info;
+    skin.SkinInfo = header.info;
     s_.settings.Skin = path;
-    skin.WinPixels = pixels;
+    skin.WinPixels = header.pixels;
     for (size_t i = 0; i < skin.WinSize.size(); ++i) {
         // 32 bits: a wide window in twips does not fit 16.
-        skin.WinSize[i] = {int32_t(pixels[i].width()) * s_.TwipX,
-                           int32_t(pixels[i].height()) * s_.TwipY};
+        skin.WinSize[i] = {int32_t(header.pixels[i].width()) * s_.TwipX,
+                           int32_t(header.pixels[i].height()) * s_.TwipY};
     }
     HideElements();
     skin.RgnPointCount = skin.RgnPointsRead = 0;
     skin.RgnPts.clear();
     skin.RgnCounts.clear();
     surface.outline.clear();
+    surface.windowPixels = header.pixels[0].expandedTo(QSize(1, 1));
+    skin.CoolFlag = header.coolFlag;
+}
 
-    surface.windowPixels = pixels[0].expandedTo(QSize(1, 1));
-    if (window_) window_->Resize(surface.windowPixels);
-
-    skin.CoolFlag = in.Int16();
-    for (int i = 0; i < 7; ++i)
-        in.Int16(); // reserved
-
-    SkinRecords records(in, surface, skin, bitmapDir);
-    records.ReadAll();
-
-    surface.outline = BuildOutline(skin);
-    for (QImage& pic : skin.Pic)
+void SkinLoader::Finish(const QStringList& badReferences) {
+    s_.surface.outline = BuildOutline(s_.skin);
+    for (QImage& pic : s_.skin.Pic)
         pic = QImage();
     s_.HFlag = 0;
     s_.Small = 0;
     // The window's display redraw, then the lights.
     display_.Form_Paint();
     display_.ShowLights();
-
-    if (!records.BadReferences().isEmpty()) {
-        QString text = QStringLiteral("Error in skin file!\rThe skin file contains references "
-                                      "to the following elements that do not exist!:\r");
-        for (const QString& head : records.BadReferences())
-            text += u' ' + head;
-        dialogs_.Message(text);
-    }
+    if (!badReferences.isEmpty()) dialogs_.Message(BadReferenceMessage(badReferences));
 }
 
-QString SkinLoader::ReadBitmapLine(FieldReader& in, bool importKnown) {
+QString BadReferenceMessage(const QStringList& heads) {
+    // A skin repeating a bad head for megabytes must not make a message box
+    // nobody can read or lay out.
+    constexpr qsizetype kListed = 50;
+    QString text = QStringLiteral("Error in skin file!\rThe skin file contains references "
+                                  "to the following elements that do not exist!:\r");
+    for (qsizetype i = 0; i < std::min(heads.size(), kListed); ++i)
+        text += u' ' + heads[i];
+    if (heads.size() > kListed) text += QStringLiteral(" ...");
+    return text;
+}
+
+std::optional<QString> SkinLoader::LoadBitmaps(const SkinHeader& header, bool importKnown) {
     Surface& surface = s_.surface;
-    const QString first = in.Field();
-    const QString second = in.Field();
-    if (first != u'*') {
-        const QString face = SkinFilePath(s_.skin.SkinDir, first);
-        if (IsRegularFile(face))
-            surface.face = ReadSkinPicture(face);
+    if (!header.Imported()) {
+        // Both decoded before either is used.
+        QImage face, resource;
+        const QString facePath = SkinFilePath(s_.skin.SkinDir, header.mainBitmap);
+        if (IsRegularFile(facePath))
+            face = ReadSkinPicture(facePath);
         else
-            dialogs_.Message(QStringLiteral("Main bitmap not found: ") + face);
-        const QString resource = SkinFilePath(s_.skin.SkinDir, second);
-        if (!IsRegularFile(resource))
-            dialogs_.Message(QStringLiteral("Resource bitmap not found: ") + resource);
+            dialogs_.Message(QStringLiteral("Main bitmap not found: ") + facePath);
+        const QString resourcePath = SkinFilePath(s_.skin.SkinDir, header.resourceBitmap);
+        if (!IsRegularFile(resourcePath))
+            dialogs_.Message(QStringLiteral("Resource bitmap not found: ") + resourcePath);
         else
-            surface.ResBmp = ReadSkinPicture(resource);
+            resource = ReadSkinPicture(resourcePath);
+        if (!face.isNull()) surface.face = face;
+        if (!resource.isNull()) surface.ResBmp = resource;
         return s_.skin.SkinDir;
     }
 
     // An imported skin: its bitmaps lie in a folder the user points at once.
-    const QString filter = in.Field();
-    const QString fileName = in.Field();
     if (importKnown) return s_.settings.SkinImport;
     const auto chosen = AskForFile(dialogs_, {.title = QStringLiteral("Import Skin"),
-                                              .filter = filter,
-                                              .initialFolder = second,
-                                              .fileName = fileName});
-    if (!chosen) throw SkinError{QStringLiteral("import cancelled")};
+                                              .filter = header.importFilter,
+                                              .initialFolder = header.resourceBitmap,
+                                              .fileName = header.importFile});
+    if (!chosen) return std::nullopt;
     s_.settings.SkinImport = PathOnly(chosen->fileName);
     return s_.settings.SkinImport;
 }

@@ -5,6 +5,9 @@
 // The skin's tables go to the state's SkinState, its elements to the Surface.
 // Works on QImage only, so it needs no display.
 #include <QString>
+#include <QStringList>
+
+#include <optional>
 
 class QTimer;
 
@@ -14,6 +17,7 @@ class Dialogs;
 class Display;
 class FieldReader;
 class MainWindow;
+struct SkinHeader;
 class Repainter;
 struct Folders;
 struct PlayerState;
@@ -26,8 +30,11 @@ public:
         : s_(state), display_(display), repaint_(repaint), dialogs_(dialogs), folders_(folders),
           window_(window), timer1_(playbackTimer) {}
 
-    // importKnown: an imported skin uses SkinImport without asking.
-    void LoadSkin(const QString& skinName, bool importKnown);
+    // importKnown: an imported skin uses SkinImport without asking. False when
+    // the skin was not applied: not found, refused (with a message) or its
+    // import cancelled; the skin on screen then stays as it was. A record
+    // that cannot be read ends the load with what was applied so far: true.
+    bool LoadSkin(const QString& skinName, bool importKnown);
     // The "Select Skin" dialog, then LoadSkin of the chosen file.
     void SelectSkin();
     // The file LoadSkin would open for skinName, or an empty text when neither
@@ -35,8 +42,12 @@ public:
     QString ResolveSkinName(const QString& skinName) const;
 
 private:
-    void LoadAfterMagic(FieldReader& in, const QString& path, bool importKnown);
-    QString ReadBitmapLine(FieldReader& in, bool importKnown);
+    bool Build(FieldReader& in, const QString& path, const SkinHeader& header, bool importKnown);
+    // The face and resource pictures, or the import folder: the folder the
+    // records' pictures lie in, or nothing when the import was cancelled.
+    std::optional<QString> LoadBitmaps(const SkinHeader& header, bool importKnown);
+    void ApplyHeader(const SkinHeader& header, const QString& path);
+    void Finish(const QStringList& badReferences);
     void HideElements();
 
     PlayerState& s_;
@@ -47,5 +58,8 @@ private:
     MainWindow* window_;
     QTimer& timer1_;
 };
+
+// The message listing a skin's bad record heads: the first 50, then "...".
+QString BadReferenceMessage(const QStringList& heads);
 
 } // namespace velto

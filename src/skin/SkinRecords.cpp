@@ -40,10 +40,23 @@ QString SkinFilePath(const QString& folder, const QString& name) {
 }
 
 QImage ReadSkinPicture(const QString& path) {
+    auto refuse = [&](const QString& why) {
+        return SkinRefused{QStringLiteral("Skin bitmap cannot be loaded: ") + path + u'\r' + why};
+    };
     QImageReader reader(path);
+    // The header's size first: a picture declaring 30,000 pixels a side is
+    // never allocated.
+    auto refuseLarge = [&](QSize size) {
+        if (size.width() > kMaxPictureSide || size.height() > kMaxPictureSide)
+            throw refuse(QStringLiteral("It is %1 x %2 pixels; at most %3 a side can be used.")
+                             .arg(size.width())
+                             .arg(size.height())
+                             .arg(kMaxPictureSide));
+    };
+    refuseLarge(reader.size());
     QImage image = reader.read();
-    if (image.isNull())
-        throw SkinError{QStringLiteral("cannot decode %1: %2").arg(path, reader.errorString())};
+    if (image.isNull()) throw refuse(reader.errorString() + u'.');
+    refuseLarge(image.size()); // a format that tells its size only when decoded
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                          : QImage::Format_RGB32);
 }

@@ -60,7 +60,14 @@ QString TipText(const QString& s);
 // a name that differs only in case is found too.
 QString SkinFilePath(const QString& folder, const QString& name);
 
-// Decodes a picture file; throws SkinError when it cannot be decoded.
+// A skin that cannot be shown as written: the load is undone and `message`,
+// which names the file and the problem, is shown instead.
+struct SkinRefused {
+    QString message;
+};
+
+// Decodes a picture file; throws SkinRefused when it cannot be decoded or is
+// larger than 8192 pixels a side (refused from its header, before decoding).
 QImage ReadSkinPicture(const QString& path);
 
 } // namespace velto

@@ -3,109 +3,150 @@
 #include "common/Numbers.h"
 #include "platform/SettingsStore.h"
 
+#include <QLatin1StringView>
+
 #include <algorithm>
+#include <array>
+#include <variant>
 
 namespace velto {
 
 namespace {
-QString get(SettingsStore& s, const QString& key, const QString& fallback) {
-    return s.GetSetting(kPrg, kSect, key, fallback);
+
+// How a key's value is written: as text, or a number with a blank before a
+// non-negative value (" 1"), or a plain number.
+enum class Form { Text, Blank, Plain };
+// When a key is read: with the others at start, later in start-up. A window
+// edge is read at start too, but defaults to where the window is and is
+// written only while WinSavePos is 1.
+enum class Read { AtStart, Later, Position };
+
+using Member = std::variant<QString Settings::*, int16_t Settings::*, int32_t Settings::*>;
+
+struct Key {
+    QLatin1StringView name; // as read
+    Member member;
+    Form form;
+    Read read;
+    int exitRank;                 // place in the exit list; 0: not written at exit
+    QLatin1StringView exitName{}; // written under another spelling
+};
+
+// Every key in the order start-up reads them; the ranks give the exit order.
+// A member's initial value is its default.
+const std::array<Key, 30> kKeys{{
+    {QLatin1StringView("Path"), &Settings::Path, Form::Text, Read::AtStart, 0},
+    {QLatin1StringView("WinOnTop"), &Settings::WinOnTop, Form::Blank, Read::AtStart, 4},
+    {QLatin1StringView("WinSnap"), &Settings::WinSnap, Form::Blank, Read::AtStart, 5},
+    {QLatin1StringView("WinSavePos"), &Settings::WinSavePos, Form::Blank, Read::AtStart, 6},
+    {QLatin1StringView("Auto"), &Settings::Auto, Form::Blank, Read::AtStart, 7},
+    {QLatin1StringView("Snooze"), &Settings::Snooze, Form::Blank, Read::AtStart, 8},
+    {QLatin1StringView("SnoozeMode"), &Settings::SnoozeMode, Form::Blank, Read::AtStart, 9},
+    {QLatin1StringView("SnoozeTime"), &Settings::SnoozeTime, Form::Text, Read::AtStart, 10},
+    {QLatin1StringView("SnoozeHide"), &Settings::SnoozeHide, Form::Blank, Read::AtStart, 11},
+    {QLatin1StringView("ExitMode"), &Settings::ExitMode, Form::Blank, Read::AtStart, 12},
+    {QLatin1StringView("StartMd"), &Settings::StartMd, Form::Blank, Read::AtStart, 13},
+    {QLatin1StringView("StartMin"), &Settings::StartMin, Form::Blank, Read::AtStart, 14},
+    {QLatin1StringView("StartMute"), &Settings::StartMute, Form::Blank, Read::AtStart, 15},
+    {QLatin1StringView("StartPlaylist"), &Settings::StartPlaylist, Form::Text, Read::AtStart, 16},
+    {QLatin1StringView("Skin"), &Settings::Skin, Form::Text, Read::AtStart, 1},
+    {QLatin1StringView("SkinPath"), &Settings::SkinPath, Form::Text, Read::AtStart, 2},
+    {QLatin1StringView("SkinImport"), &Settings::SkinImport, Form::Text, Read::AtStart, 3},
+    {QLatin1StringView("TimeFmt"), &Settings::TimeFmt, Form::Blank, Read::AtStart, 17},
+    {QLatin1StringView("VisPLPath"), &Settings::VisPLPath, Form::Text, Read::AtStart, 18},
+    {QLatin1StringView("ClearPLFirst"), &Settings::ClearPLFirst, Form::Plain, Read::AtStart, 19,
+     QLatin1StringView("ClearPlFirst")},
+    {QLatin1StringView("AutoPlay"), &Settings::AutoPlay, Form::Plain, Read::AtStart, 20},
+    {QLatin1StringView("ValidExt"), &Settings::ValidExt, Form::Text, Read::AtStart, 21},
+    {QLatin1StringView("PBOverlap"), &Settings::PBOverlap, Form::Plain, Read::AtStart, 22},
+    {QLatin1StringView("ScrollName"), &Settings::ScrollName, Form::Plain, Read::AtStart, 23},
+    {QLatin1StringView("UseTagCover"), &Settings::UseTagCover, Form::Plain, Read::AtStart, 24},
+    {QLatin1StringView("X"), &Settings::X, Form::Plain, Read::Position, 25},
+    {QLatin1StringView("Y"), &Settings::Y, Form::Plain, Read::Position, 26},
+    {QLatin1StringView("Volume"), &Settings::Volume, Form::Plain, Read::AtStart, 29},
+    {QLatin1StringView("LastCover"), &Settings::LastCover, Form::Text, Read::Later, 27},
+    {QLatin1StringView("LastTrack"), &Settings::LastTrack, Form::Blank, Read::Later, 28},
+}};
+
+QString Get(SettingsStore& s, QLatin1StringView key, const QString& fallback) {
+    return s.GetSetting(kPrg, kSect, QString(key), fallback);
 }
 
-// A number outside 16 bits cannot have been written by the player: the default holds.
-int16_t getInt(SettingsStore& s, const QString& key, int16_t fallback,
-               const QString& fallbackText = QString()) {
-    const QString text =
-        get(s, key, fallbackText.isNull() ? QString::number(fallback) : fallbackText);
-    return TextToInt16(text, fallback);
+// A number outside its type cannot have been written by the player: the default holds.
+void ReadKey(SettingsStore& s, Settings& settings, const Key& key) {
+    std::visit(
+        [&](auto member) {
+            auto& value = settings.*member;
+            using T = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<T, QString>) {
+                value = Get(s, key.name, value);
+            } else {
+                const QString text = Get(s, key.name, QString::number(value));
+                if constexpr (std::is_same_v<T, int16_t>)
+                    value = TextToInt16(text, value);
+                else
+                    value = TextToInt32(text, value);
+            }
+        },
+        key.member);
 }
 
-void put(SettingsStore& s, const QString& key, const QString& text) {
-    s.SaveSetting(kPrg, kSect, key, text);
+QString Written(const Settings& settings, const Key& key) {
+    return std::visit(
+        [&](auto member) -> QString {
+            const auto& value = settings.*member;
+            if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>)
+                return value;
+            else
+                return key.form == Form::Blank ? BlankPrefixed(value) : Plain(value);
+        },
+        key.member);
 }
+
+const Key& Named(QLatin1StringView name) {
+    return *std::find_if(kKeys.begin(), kKeys.end(),
+                         [&](const Key& key) { return key.name == name; });
+}
+
 } // namespace
 
 void Settings::Read(SettingsStore& s, int32_t currentX, int32_t currentY) {
-    const QString empty;
-    Path = get(s, QStringLiteral("Path"), empty);
-    WinOnTop = getInt(s, QStringLiteral("WinOnTop"), 0);
-    WinSnap = getInt(s, QStringLiteral("WinSnap"), 0);
-    WinSavePos = getInt(s, QStringLiteral("WinSavePos"), 0);
-    Auto = getInt(s, QStringLiteral("Auto"), 0);
-    Snooze = getInt(s, QStringLiteral("Snooze"), 0);
-    SnoozeMode = getInt(s, QStringLiteral("SnoozeMode"), 0);
-    SnoozeTime = get(s, QStringLiteral("SnoozeTime"), QStringLiteral("23:59"));
-    SnoozeHide = getInt(s, QStringLiteral("SnoozeHide"), 0);
-    ExitMode = getInt(s, QStringLiteral("ExitMode"), 0);
-    StartMd = getInt(s, QStringLiteral("StartMd"), 0);
-    StartMin = getInt(s, QStringLiteral("StartMin"), 0);
-    StartMute = getInt(s, QStringLiteral("StartMute"), 0);
-    StartPlaylist = get(s, QStringLiteral("StartPlaylist"), empty);
-    Skin = get(s, QStringLiteral("Skin"), empty);
-    SkinPath = get(s, QStringLiteral("SkinPath"), empty);
-    SkinImport = get(s, QStringLiteral("SkinImport"), empty);
-    TimeFmt = getInt(s, QStringLiteral("TimeFmt"), 0, empty);
-    VisPLPath = get(s, QStringLiteral("VisPLPath"), empty);
-    ClearPLFirst = getInt(s, QStringLiteral("ClearPLFirst"), 0, empty);
-    AutoPlay = getInt(s, QStringLiteral("AutoPlay"), 0, empty);
-    ValidExt = get(s, QStringLiteral("ValidExt"), empty);
-    PBOverlap = getInt(s, QStringLiteral("PBOverlap"), PBOverlap);
-    ScrollName = getInt(s, QStringLiteral("ScrollName"), 0);
-    UseTagCover = getInt(s, QStringLiteral("UseTagCover"), 0);
-
-    const QString xText = get(s, QStringLiteral("X"), QString());
-    const QString yText = get(s, QStringLiteral("Y"), QString());
-    hasX = !xText.isNull();
-    hasY = !yText.isNull();
-    X = hasX ? TextToInt32(xText, currentX) : currentX;
-    Y = hasY ? TextToInt32(yText, currentY) : currentY;
-    Volume = std::clamp<int16_t>(getInt(s, QStringLiteral("Volume"), 100), 0, 100);
+    for (const Key& key : kKeys) {
+        if (key.read == Read::AtStart) ReadKey(s, *this, key);
+        if (key.read != Read::Position) continue;
+        // With no stored position the window stays where it is.
+        const bool isX = key.member == Member(&Settings::X);
+        const QString text = Get(s, key.name, QString());
+        const int32_t current = isX ? currentX : currentY;
+        (isX ? hasX : hasY) = !text.isNull();
+        (isX ? X : Y) = text.isNull() ? current : TextToInt32(text, current);
+    }
+    Volume = std::clamp<int16_t>(Volume, 0, 100);
 }
 
 void Settings::ReadLastTrack(SettingsStore& s) {
-    LastTrack = getInt(s, QStringLiteral("LastTrack"), 0, QStringLiteral("0"));
+    ReadKey(s, *this, Named(QLatin1StringView("LastTrack")));
 }
 
 void Settings::ReadLastCover(SettingsStore& s) {
-    LastCover = get(s, QStringLiteral("LastCover"), QString());
+    ReadKey(s, *this, Named(QLatin1StringView("LastCover")));
 }
 
 void Settings::Write(SettingsStore& s) const {
-    put(s, QStringLiteral("Skin"), Skin);
-    put(s, QStringLiteral("SkinPath"), SkinPath);
-    put(s, QStringLiteral("SkinImport"), SkinImport);
-    put(s, QStringLiteral("WinOnTop"), BlankPrefixed(WinOnTop));
-    put(s, QStringLiteral("WinSnap"), BlankPrefixed(WinSnap));
-    put(s, QStringLiteral("WinSavePos"), BlankPrefixed(WinSavePos));
-    put(s, QStringLiteral("Auto"), BlankPrefixed(Auto));
-    put(s, QStringLiteral("Snooze"), BlankPrefixed(Snooze));
-    put(s, QStringLiteral("SnoozeMode"), BlankPrefixed(SnoozeMode));
-    put(s, QStringLiteral("SnoozeTime"), SnoozeTime);
-    put(s, QStringLiteral("SnoozeHide"), BlankPrefixed(SnoozeHide));
-    put(s, QStringLiteral("ExitMode"), BlankPrefixed(ExitMode));
-    put(s, QStringLiteral("StartMd"), BlankPrefixed(StartMd));
-    put(s, QStringLiteral("StartMin"), BlankPrefixed(StartMin));
-    put(s, QStringLiteral("StartMute"), BlankPrefixed(StartMute));
-    put(s, QStringLiteral("StartPlaylist"), StartPlaylist);
-    put(s, QStringLiteral("TimeFmt"), BlankPrefixed(TimeFmt));
-    put(s, QStringLiteral("VisPLPath"), VisPLPath);
-    put(s, QStringLiteral("ClearPlFirst"), Plain(ClearPLFirst));
-    put(s, QStringLiteral("AutoPlay"), Plain(AutoPlay));
-    put(s, QStringLiteral("ValidExt"), ValidExt);
-    put(s, QStringLiteral("PBOverlap"), Plain(PBOverlap));
-    put(s, QStringLiteral("ScrollName"), Plain(ScrollName));
-    put(s, QStringLiteral("UseTagCover"), Plain(UseTagCover));
-    if (WinSavePos == 1) {
-        put(s, QStringLiteral("X"), Plain(X));
-        put(s, QStringLiteral("Y"), Plain(Y));
+    std::array<const Key*, kKeys.size()> order{};
+    std::transform(kKeys.begin(), kKeys.end(), order.begin(), [](const Key& k) { return &k; });
+    std::sort(order.begin(), order.end(),
+              [](const Key* a, const Key* b) { return a->exitRank < b->exitRank; });
+    for (const Key* key : order) {
+        if (key->exitRank == 0) continue;
+        if (key->read == Read::Position && WinSavePos != 1) continue;
+        const QLatin1StringView name = key->exitName.isEmpty() ? key->name : key->exitName;
+        s.SaveSetting(kPrg, kSect, QString(name), Written(*this, *key));
     }
-    put(s, QStringLiteral("LastCover"), LastCover);
-    put(s, QStringLiteral("LastTrack"), BlankPrefixed(LastTrack));
-    put(s, QStringLiteral("Volume"), Plain(Volume));
 }
 
 void Settings::SavePath(SettingsStore& s) const {
-    put(s, QStringLiteral("Path"), Path);
+    s.SaveSetting(kPrg, kSect, QStringLiteral("Path"), Path);
     // A failed write stays pending: the exit's sync tries it again and reports it.
     s.Sync();
 }

@@ -5,6 +5,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <vector>
+
 namespace velto {
 
 namespace {
@@ -145,11 +148,33 @@ QRegion ChangedArea(const Surface& a, const Surface& b) {
 }
 
 QRegion OutlineRegion(const Surface& s) {
-    // Even-odd across polygons: a point is inside when an odd number of them hold it.
-    QRegion region;
-    for (const QPolygon& poly : s.outline)
-        region ^= QRegion(poly, Qt::OddEvenFill);
-    return region;
+    // Even-odd across polygons: a point is inside when an odd number of them
+    // hold it. Each polygon's region is cut to the window, and the regions are
+    // combined pairwise, level by level: combining them one by one into one
+    // growing region takes time quadratic in their number.
+    // Points farther out are pulled in, so the polygon arithmetic cannot overflow.
+    constexpr int kFar = 1 << 28;
+    constexpr qint64 kMostWork = qint64(1) << 24;
+    const QRect window(QPoint(0, 0), s.windowPixels);
+    std::vector<QRegion> parts;
+    qint64 work = 0;
+    for (QPolygon poly : s.outline) {
+        const QRect bounds = poly.boundingRect();
+        // Cutting a polygon takes time for every row it spans and every point.
+        work += qint64(poly.size()) * (qint64(bounds.bottom()) - bounds.top() + 1);
+        if (work > kMostWork) return {}; // too large to cut: rectangular
+        for (QPoint& p : poly)
+            p.setX(std::clamp(p.x(), -kFar, kFar));
+        parts.push_back(QRegion(poly, Qt::OddEvenFill) & window);
+    }
+    while (parts.size() > 1) {
+        std::vector<QRegion> next;
+        for (size_t i = 0; i + 1 < parts.size(); i += 2)
+            next.push_back(parts[i] ^ parts[i + 1]);
+        if (parts.size() % 2 == 1) next.push_back(parts.back());
+        parts.swap(next);
+    }
+    return parts.empty() ? QRegion() : parts.front();
 }
 
 } // namespace velto

@@ -20,7 +20,9 @@ QFont FieldFont(const QString& name, int pointSize);
 // when the pictures changed.
 QRegion ChangedArea(const Surface& before, const Surface& after);
 
-// The window's outline as one even-odd region; empty for a rectangular window.
+// The window's outline as one even-odd region, within the window; empty for a
+// rectangular window, and for an outline too large to cut quickly (its
+// polygons' points times the rows they span above 16 million in all).
 QRegion OutlineRegion(const Surface& surface);
 
 } // namespace velto

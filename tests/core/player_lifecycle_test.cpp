@@ -22,7 +22,7 @@ TEST_F(StartUp, AMissingSkinIsReportedAndTheDefaultUsed) {
     EXPECT_EQ(window.moves, 0); // no stored position: the designed place
     EXPECT_TRUE(window.visible && player->Timer1.isActive() && player->Timer2.isActive());
 
-    const QString skin = programDir.write("mine.skin", "VeltoSkin\n");
+    const QString skin = test::WriteSkin(programDir, "mine.skin", "");
     store.Set("Skin", skin);
     dialogs.messages.clear();
     MakePlayer();

@@ -47,7 +47,7 @@ TEST_F(SkinLoading, AppliesTheHeaderThenASkinWithoutRecordsHidesEverything) {
     EXPECT_TRUE(skin().WinSize[0].width == 45000 && skin().CoolFlag == 2);
 }
 
-TEST_F(SkinLoading, ABadMagicAMissingSkinOrAnUnreadableFaceChangesNothing) {
+TEST_F(SkinLoading, ABadMagicAMissingSkinOrAnUnreadableFaceChangesNothingButTheMessage) {
     const QString good = WriteSkin(programDir, "good.skin", kRichRecords);
     player->LoadSkin(good, false);
     const QImage face = s().face;
@@ -69,7 +69,8 @@ TEST_F(SkinLoading, ABadMagicAMissingSkinOrAnUnreadableFaceChangesNothing) {
     player->settings.SkinPath = "/no/such/skins";
     expectUnchanged("gone.skin", {"Skin not found!\rSkinName=gone.skin\rSkinPath=/no/such/skins"});
     programDir.write("face.bmp", "BM not really");
-    expectUnchanged(good, {});
+    expectUnchanged(good, {"Skin bitmap cannot be loaded: " + programDir.file("face.bmp") +
+                           "\rUnable to read image data."});
 }
 
 TEST_F(SkinLoading, NamesResolveAgainstTheSkinsFolderThenTheProgramFolder) {

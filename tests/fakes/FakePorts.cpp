@@ -11,7 +11,6 @@ QString FakeSettingsStore::findKey(const QString& key) const {
 
 QString FakeSettingsStore::GetSetting(const QString&, const QString&, const QString& key,
                                       const QString& fallback) {
-    readKeys << key;
     const QString k = findKey(key);
     return k.isNull() ? fallback : values_.value(k);
 }

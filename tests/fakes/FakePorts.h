@@ -36,7 +36,6 @@ public:
     QString Value(const QString& key) const;
     void Set(const QString& key, const QString& text) { values_[key] = text; }
     std::vector<std::pair<QString, QString>> writes; // key as written, text
-    QStringList readKeys;                            // keys in the order they were read
     int syncs = 0;
     size_t writesAtSync = 0; // writes made before the last sync
     bool failSync = false;

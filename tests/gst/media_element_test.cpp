@@ -4,8 +4,13 @@
 #include "fakes/PlayerFixture.h"
 #include "gst/GstTestMedia.h"
 #include "platform/GstMediaElement.h"
+#include "support/TestFiles.h"
+
+#include <QRandomGenerator>
 
 #include <glib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -220,6 +225,39 @@ TEST_F(RealPlayback, ACdTrackWithoutADiscIsReportedNotPlayed) {
     for (const QString& message : dialogs.messages)
         EXPECT_TRUE(message.startsWith("MCI Device: cdaudio\r\r"));
     EXPECT_TRUE(player->Dev.isEmpty() && !player->Timer1.isActive());
+}
+
+// Empty files and random bytes under a handful of the media extensions are
+// reported; a pipe, a socket, a folder and a device are no files at all.
+TEST_F(RealPlayback, MediaThatIsNoMediaIsReportedNotPlayed) {
+    QByteArray noise(4096, '\0');
+    QRandomGenerator random(21);
+    for (char& c : noise)
+        c = char(random.bounded(256));
+    for (const QString ext : {"mp3", "wav", "ogg", "mid", "mod", "avi"})
+        model().Append(
+            {{ext, music.write("empty." + ext, "")}, {ext, music.write("noise." + ext, noise)}});
+    const int files = model().Count();
+    ASSERT_EQ(::mkfifo(QFile::encodeName(music.file("pipe.wav")), 0600), 0);
+    const int socket = test::BindSocketFile(QFile::encodeName(music.file("socket.ogg")));
+    ASSERT_TRUE(QDir(music.path()).mkdir("folder.mp3"));
+    model().Append({{"p", music.file("pipe.wav")},
+                    {"s", music.file("socket.ogg")},
+                    {"f", music.file("folder.mp3")},
+                    {"z", "/dev/zero"}});
+    for (int16_t n = 1; n <= model().Count(); ++n) {
+        dialogs.messages.clear();
+        player->TNum = n;
+        player->PlayIt();
+        const bool file = n <= files;
+        ASSERT_EQ(dialogs.messages.size(), file ? 1 : 0) << model().At(n - 1).path.toStdString();
+        if (file)
+            EXPECT_TRUE(dialogs.messages[0].startsWith("MCI Device: "));
+        else
+            EXPECT_TRUE(model().At(n - 1).name.endsWith("[FILE NOT FOUND]"));
+        EXPECT_NE(player->MMControl(player->PlayUnit).Mode(), kModePlaying);
+    }
+    ::close(socket);
 }
 
 } // namespace

@@ -6,6 +6,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 
 namespace velto::test {
 
@@ -33,5 +35,14 @@ struct FileSizeLimit {
     void (*handler)(int);
     rlimit old{};
 };
+
+// A socket file at `path` (at most 107 bytes), bound while the descriptor is open.
+inline int BindSocketFile(const QByteArray& path) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr{};
+    addr.sun_family = AF_UNIX;
+    path.left(sizeof addr.sun_path - 1).toStdString().copy(addr.sun_path, sizeof addr.sun_path - 1);
+    return ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0 ? fd : -1;
+}
 
 } // namespace velto::test
