@@ -1,5 +1,6 @@
 // Start-up and shut-down: the command line, the skin, the window and the settings.
 #include "app/CommandLine.h"
+#include "app/WindowHiding.h"
 #include "fakes/PlayerFixture.h"
 
 #include <QFile>
