@@ -59,8 +59,12 @@ poll docked || fail "the icon did not come back to a new tray"
 read -r id ix iy < <(icon)
 
 # "Exit" is the menu's last item: Up from the top wraps to it.
+# The menu is one more mapped window of the program's class.
+windows() { xdotool search --onlyvisible --class '^velto$' 2>/dev/null | wc -l; }
+before=$(windows)
+opened() { [ "$(windows)" -gt "$before" ]; }
 xdotool mousemove "$ix" "$iy" click 3
-poll shown '^Velto$' # the menu has no name; give it a moment to map
+poll opened || fail "a right click on the icon opened no menu"
 xdotool key Up Return
 ends_well "Exit in the tray menu did not end the program"
 xwininfo -id "$id" >/dev/null 2>&1 && fail "the icon is still there"
