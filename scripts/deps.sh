@@ -5,7 +5,8 @@ VELTO_BUILD_PACKAGES="cmake ninja-build g++ pkg-config qt6-base-dev libgstreamer
   gstreamer1.0-plugins-bad gstreamer1.0-plugins-ugly gstreamer1.0-libav gstreamer1.0-tools
   timgm6mb-soundfont fonts-dejavu-core libtag1-dev"
 VELTO_TEST_PACKAGES="libgtest-dev libgmock-dev libbenchmark-dev lame sox xvfb xauth xdotool
-  imagemagick clang-format playerctl dbus xclip desktop-file-utils appstream man-db"
+  imagemagick clang-format playerctl dbus xclip desktop-file-utils appstream man-db
+  trayer x11-utils"
 # Only scripts/fuzz needs these.
 VELTO_FUZZ_PACKAGES="clang libfuzzer-14-dev"
 

@@ -17,6 +17,7 @@
 #include "ui/frmInfo.h"
 #include "ui/options/QtOptionsWindow.h"
 #include "ui/selector/QtSelectorWindow.h"
+#include "ui/tray/frmIcon.h"
 
 #include <QApplication>
 
@@ -71,12 +72,14 @@ int main(int argc, char** argv) {
     velto::InfoWindowOpener info;
     velto::QtOptionsWindow options(&window);
     velto::QtSelectorWindow selector;
+    velto::frmIcon tray; // added by Form_Load, removed by Form_Unload
     velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window, &album,
-                                      &info, &options, &selector});
+                                      &info, &options, &selector, &tray});
     window.AttachPlayer(&player);
     info.Attach(&player.InfoForm());
     options.AttachPlayer(&player);
     selector.Attach(&player.Selector());
+    tray.AttachPlayer(&player);
     velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);

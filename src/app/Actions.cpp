@@ -1,6 +1,8 @@
 // DoIt: the action of each button number. Buttons, keys and the popup menu all
 // come here, so every skin gets the same set of actions.
 #include "app/Player.h"
+#include "app/PopupMenu.h"
+#include "app/WindowHiding.h"
 #include "platform/Dialogs.h"
 #include "platform/InfoWindow.h"
 #include "platform/MainWindow.h"
@@ -45,17 +47,13 @@ void Player::SetOnTop(int on) {
     if (window_) window_->SetStaysOnTop(on != 0);
 }
 
-void Player::HideMain() {
-    if (!window_) return;
-    // Hidden only where a tray icon can bring it back; minimised elsewhere.
-    if (window_->HasTray())
-        window_->SetVisible(false);
-    else
-        window_->ShowMinimized();
-}
+void Player::HideMain() { hiding_->Hide(); }
+void Player::Raise() { hiding_->Restore(); }
+void Player::TrayLeftPress() { hiding_->TrayLeftPress(); }
 
-void Player::Raise() {
-    if (window_) window_->BringToFront();
+void Player::mnu_Click(int Index) {
+    if (Index < 1 || Index > static_cast<int>(kPopupMenu.size())) return;
+    DoIt(Code(kPopupMenu[static_cast<size_t>(Index - 1)].code));
 }
 
 void Player::DoIt(int16_t Index) {

@@ -1,5 +1,6 @@
 #include "app/Player.h"
 
+#include "app/WindowHiding.h"
 #include "platform/MainWindow.h"
 #include "platform/MediaElement.h"
 #include "playback/PlaybackEngine.h"
@@ -21,7 +22,7 @@ namespace velto {
 Player::Player(Ports ports)
     : store(ports.store), dialogs(ports.dialogs), clock(ports.clock), shell(ports.shell),
       folders(std::move(ports.folders)), window_(ports.window), info_(ports.info),
-      options_(ports.options), selectorWindow_(ports.selector) {
+      options_(ports.options), selectorWindow_(ports.selector), tray_(ports.tray) {
     PlayerState& state = *this;
     display_ = std::make_unique<Display>(state, clock, *this);
     sliders_ = std::make_unique<Sliders>(state, *this);
@@ -42,6 +43,7 @@ Player::Player(Ports ports)
                                              dialogs, *this);
     visSelector_ =
         std::make_unique<VisSelector>(state, *playlistEditor_, *this, dialogs, folders, window_);
+    hiding_ = std::make_unique<WindowHiding>(state, window_, tray_);
 
     Timer1.setInterval(100);
     Timer2.setInterval(200);

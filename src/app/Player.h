@@ -39,6 +39,8 @@ class Sliders;
 class TrackInfo;
 class TrackInfoForm;
 class VisSelector;
+class Tray;
+class WindowHiding;
 class WindowInput;
 class WindowSizing;
 
@@ -56,6 +58,7 @@ struct Ports {
     InfoWindow* info = nullptr;         // opens the Track Info window; null: ShowInfo does nothing
     OptionsWindow* options = nullptr;   // the options dialog; null where there is none
     SelectorWindow* selector = nullptr; // the playlist selector; null: ShowVisSelect does nothing
+    Tray* tray = nullptr;               // the tray icon; null: hiding minimises
 };
 
 class Player : public PlayerState, public Repainter, public Commands {
@@ -88,6 +91,12 @@ public:
     void HideMain();
     // Shows the window restored and in front.
     void Raise();
+    // A left press on the tray icon brings the window back.
+    void TrayLeftPress();
+    // Item Index (1-based) of the command menu, the tray's and the window's:
+    // runs its command; other numbers do nothing.
+    void mnu_Click(int Index);
+    WindowHiding& Hiding() { return *hiding_; }
     void ShowInfo();
     void AlbumToggle();
     void AddDropped(const QStringList& paths);
@@ -193,6 +202,7 @@ private:
     InfoWindow* info_;
     OptionsWindow* options_;
     SelectorWindow* selectorWindow_;
+    Tray* tray_;
     bool unloaded_ = false;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;
@@ -207,6 +217,7 @@ private:
     std::unique_ptr<PlaybackEngine> playback_;
     std::unique_ptr<Scheduler> scheduler_;
     std::unique_ptr<VisSelector> visSelector_;
+    std::unique_ptr<WindowHiding> hiding_;
 };
 
 } // namespace velto

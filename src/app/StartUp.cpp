@@ -1,12 +1,14 @@
 // Start-up and shut-down of the player: Form_Load, Form_Activate, Form_Unload.
 #include "app/CommandLine.h"
 #include "app/Player.h"
+#include "app/WindowHiding.h"
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/MainWindow.h"
 #include "platform/SettingsStore.h"
+#include "platform/Tray.h"
 #include "playback/PlaybackEngine.h"
 #include "scheduler/Scheduler.h"
 
@@ -79,6 +81,8 @@ void Player::Form_Load(const QStringList& args) {
     scheduler_->LoadAutoList(AutoListFile());
     MakeDayStr();
     scheduler_->Start();
+    // The icon comes first: whether StartMin may hide the window depends on it.
+    if (tray_) tray_->Add();
 
     RunCommandLineOrRestore(args);
     ShowAtStart();
@@ -136,15 +140,10 @@ QString Player::StartPlaylistFile() const {
 
 void Player::ShowAtStart() {
     if (!window_) return;
-    if (settings.StartMin == 1) {
-        // Hidden only where a tray icon can bring it back.
-        if (window_->HasTray())
-            window_->SetVisible(false);
-        else
-            window_->ShowMinimized();
-        return;
-    }
-    window_->SetVisible(true);
+    if (settings.StartMin == 1)
+        hiding_->Hide();
+    else
+        window_->SetVisible(true);
 }
 
 void Player::Form_Activate() {
@@ -157,6 +156,7 @@ void Player::Form_Unload() {
     unloaded_ = true;
     Timer1.stop();
     Timer2.stop();
+    hiding_->TrayWatch.stop();
     CloseElement(PlayUnit);
     if (window_) {
         // An edge whose twips do not fit keeps what was stored.
@@ -171,6 +171,7 @@ void Player::Form_Unload() {
     WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
     scheduler_->SaveAutoList(AutoListFile());
     if (!settingsWritten) dialogs.Message(QStringLiteral("Unable to write settings!"));
+    if (tray_) tray_->Remove();
 }
 
 void Player::Quit() {

@@ -20,8 +20,6 @@ public:
     // Shows the window restored and in front (another start or a desktop
     // client asked for the player).
     virtual void BringToFront() = 0;
-    // True when a tray icon could bring a hidden window back.
-    virtual bool HasTray() const = 0;
     // Changes the stay-on-top flag only when it differs.
     virtual void SetStaysOnTop(bool on) = 0;
     // Closes the window: the shut-down runs once and the event loop ends.

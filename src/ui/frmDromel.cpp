@@ -1,8 +1,8 @@
 #include "ui/frmDromel.h"
 
 #include "app/Player.h"
-#include "app/PopupMenu.h"
 #include "skin/WindowInput.h"
+#include "ui/CommandMenu.h"
 #include "ui/PlaylistView.h"
 #include "ui/SurfacePainter.h"
 
@@ -95,10 +95,7 @@ QRect frmDromel::WorkArea() const {
 
 void frmDromel::ShowPopupMenu(QPoint screenPixels) {
     QMenu menu(this);
-    for (const PopupMenuItem& item : kPopupMenu) {
-        const int16_t code = Code(item.code);
-        menu.addAction(QString::fromUtf8(item.caption), [this, code] { player_->DoIt(code); });
-    }
+    AddCommandItems(menu, *player_);
     menu.exec(screenPixels);
 }
 

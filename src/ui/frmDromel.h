@@ -28,7 +28,6 @@ public:
     bool IsVisible() const override { return isVisible(); }
     void ShowMinimized() override { showMinimized(); }
     void BringToFront() override;
-    bool HasTray() const override { return false; }
     void SetStaysOnTop(bool on) override;
     void RequestQuit() override;
     void SurfaceChanged() override;

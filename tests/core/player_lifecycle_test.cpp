@@ -1,5 +1,6 @@
 // Start-up and shut-down: the command line, the skin, the window and the settings.
 #include "app/CommandLine.h"
+#include "app/WindowHiding.h"
 #include "fakes/PlayerFixture.h"
 
 #include <QFile>
@@ -70,13 +71,16 @@ TEST_F(StartUp, MovesTheWindowToTheStoredTwipsAndSavesWideDesktopsWhole) {
 TEST_F(StartUp, StartMinHidesOnlyWhereATrayCanBringTheWindowBack) {
     store.Set("StartMin", " 1");
     player->Form_Load({});
-    EXPECT_TRUE(window.minimized);
+    EXPECT_TRUE(window.minimized && window.visible);
+    player->Form_Unload();
 
+    // The icon is added before the window is hidden, and watched from then on.
     window = test::FakeMainWindow();
-    window.tray = true;
+    tray.available = true;
     MakePlayer();
     player->Form_Load({});
     EXPECT_FALSE(window.visible || window.minimized);
+    EXPECT_TRUE(tray.added && player->Hiding().TrayWatch.isActive());
 }
 
 TEST_F(StartUp, UnloadWritesTheSettingsOnceWithoutPosition) {

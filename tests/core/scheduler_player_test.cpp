@@ -15,7 +15,7 @@ protected:
     Schedule() {
         AddTracks({{"one.mp3", 600000}, {"two.mp3", 600000}, {"three.mp3", 600000}});
         player->settings.Auto = 1;
-        window.tray = true; // hiding is to the tray
+        tray.available = tray.added = true; // hiding is to the tray
         player->MakeDayStr();
         player->Timer2_Timer(); // the minute the player started in
     }

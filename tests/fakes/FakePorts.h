@@ -6,6 +6,7 @@
 #include "platform/MainWindow.h"
 #include "platform/SettingsStore.h"
 #include "platform/Shell.h"
+#include "platform/Tray.h"
 
 #include <QMap>
 #include <QStringList>
@@ -93,8 +94,8 @@ public:
     void BringToFront() override {
         minimized = false;
         visible = true;
+        ++raises;
     }
-    bool HasTray() const override { return tray; }
     void SetStaysOnTop(bool on) override { onTop = on; }
     void RequestQuit() override { ++quitRequests; }
     void SurfaceChanged() override { ++surfaceChanges; }
@@ -106,8 +107,21 @@ public:
     QPoint popupAt;
     int popups = 0;
     QSize size;
-    bool visible = false, minimized = false, tray = false, onTop = false;
-    int moves = 0, quitRequests = 0, surfaceChanges = 0;
+    bool visible = false, minimized = false, onTop = false;
+    int moves = 0, quitRequests = 0, surfaceChanges = 0, raises = 0;
+};
+
+// The tray icon: shown while the desktop has a tray (`available`) and the icon was added.
+class FakeTray : public Tray {
+public:
+    void Add() override { added = true; }
+    void Remove() override {
+        added = false;
+        if (onRemove) onRemove();
+    }
+    bool Shown() const override { return available && added; }
+    bool available = false, added = false;
+    std::function<void()> onRemove;
 };
 
 // The Now Playing window.

@@ -65,7 +65,7 @@ protected:
         player = std::make_unique<Player>(
             Ports{store, dialogs, clock, shell, Folders{programDir.path(), userDir.path()},
                   elements ? *elements : media, shownIn ? shownIn : &window, &album, nullptr,
-                  optionsWindow, selectorWindow});
+                  optionsWindow, selectorWindow, &tray});
     }
     // Loads a skin of the test header followed by `records`.
     void LoadRecords(const QByteArray& records, int cool = 0) {
@@ -130,6 +130,7 @@ protected:
     FakeMediaWorld media;
     FakeMainWindow window;
     FakeAlbumWindow album;
+    FakeTray tray;                            // no tray unless a test makes one available
     OptionsWindow* optionsWindow = nullptr;   // for the next MakePlayer
     SelectorWindow* selectorWindow = nullptr; // for the next MakePlayer
     std::unique_ptr<Player> player;

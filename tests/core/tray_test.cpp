@@ -1,0 +1,82 @@
+// The tray icon as the way back to a hidden main window, and its menu.
+#include "app/WindowHiding.h"
+#include "fakes/PlayerFixture.h"
+
+#include <QFile>
+
+using namespace velto;
+
+namespace {
+
+class TrayTest : public test::PlayerFixture {
+protected:
+    TrayTest() {
+        tray.available = true;
+        player->Form_Load({});
+    }
+    void Hide() { player->DoIt(Code(Action::HideMain)); }
+    bool Watching() { return player->Hiding().TrayWatch.isActive(); }
+};
+
+} // namespace
+
+TEST_F(TrayTest, HidingNeedsAShownTrayAndAVanishedTrayGivesTheWindowBack) {
+    ASSERT_TRUE(tray.added && window.visible);
+    tray.available = false; // no tray: minimised, never lost
+    Hide();
+    EXPECT_TRUE(window.minimized && window.visible && !Watching());
+
+    tray.available = true;
+    player->Raise();
+    Hide();
+    EXPECT_FALSE(window.visible || window.minimized);
+    EXPECT_TRUE(Watching());
+    player->Hiding().TrayWatch_Timer(); // the tray is still there
+    EXPECT_FALSE(window.visible);
+
+    tray.available = false; // the panel quit
+    player->Hiding().TrayWatch_Timer();
+    EXPECT_TRUE(window.visible && !window.minimized && !Watching());
+
+    // Removed at shut-down, after the settings and the playlist are written.
+    bool removedLast = false;
+    tray.onRemove = [&] {
+        removedLast = store.syncs == 1 && QFile::exists(userDir.file("playlist.m3u"));
+    };
+    player->Form_Unload();
+    EXPECT_TRUE(removedLast && !tray.added);
+}
+
+TEST_F(TrayTest, ALeftPressRaisesTheWindowUnlessTheOptionsDialogIsOpen) {
+    player->settings.WinOnTop = 1;
+    Hide();
+    player->OptionsVisible = true;
+    player->TrayLeftPress();
+    EXPECT_FALSE(window.visible);
+    EXPECT_EQ(window.raises, 0);
+
+    player->OptionsVisible = false; // the dialog closed
+    player->TrayLeftPress();
+    EXPECT_TRUE(window.visible && window.onTop && !Watching());
+    EXPECT_EQ(window.raises, 1);
+
+    // A shown window comes to the front all the same, stacked as its setting says.
+    window.onTop = false;
+    player->TrayLeftPress();
+    EXPECT_TRUE(window.raises == 2 && window.onTop);
+    player->settings.WinOnTop = 0;
+    player->TrayLeftPress();
+    EXPECT_TRUE(window.raises == 3 && !window.onTop);
+}
+
+TEST_F(TrayTest, AMenuItemRunsItsCommandAndOtherNumbersNothing) {
+    AddTracks({{"a.mp3", 60000}});
+    player->mnu_Click(0);
+    player->mnu_Click(13);
+    EXPECT_EQ(model().Count(), 1);
+    EXPECT_EQ(window.quitRequests, 0);
+    player->mnu_Click(11); // "Clear Playlist"
+    EXPECT_EQ(model().Count(), 0);
+    player->mnu_Click(12); // "Exit"
+    EXPECT_EQ(window.quitRequests, 1);
+}
