@@ -16,6 +16,8 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -161,9 +163,9 @@ int main(int argc, char** argv) {
     Player& p = *player;
     p.playlist.Append(std::vector<PlaylistEntry>(list));
 
-    std::mt19937 random(seed);
-    const auto chance = [&](int percent) { return int(random() % 100) < percent; };
-    const auto pause = [&](int most) { return int(random() % uint32_t(most)); };
+    std::mt19937 generator(seed);
+    const auto chance = [&](int percent) { return int(generator() % 100) < percent; };
+    const auto pause = [&](int most) { return int(generator() % uint32_t(most)); };
     int presses = 0, halts = 0, missing = 0;
     bool stoppedByUs = false;
 
