@@ -7,10 +7,15 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <atomic>
 
 namespace velto {
 
 namespace {
+
+// Pipelines made and not yet finalised, whoever holds the last reference.
+std::atomic<int> livePipelines{0};
+void PipelineGone(gpointer, GObject*) { --livePipelines; }
 
 constexpr int32_t kMaxMs = INT32_MAX;
 
@@ -152,6 +157,8 @@ bool GstMediaElement::OpenUri(const QByteArray& uri) {
         return false;
     }
     gst_object_ref_sink(pipeline_);
+    ++livePipelines;
+    g_object_weak_ref(G_OBJECT(pipeline_), PipelineGone, nullptr);
     bus_ = gst_element_get_bus(pipeline_);
     QString problem;
     GstElement* audio = SinkFromEnvironment("VELTO_AUDIO_SINK", &problem);
@@ -408,6 +415,8 @@ void GstMediaElement::SetVolume(double level) {
     volume_ = std::clamp(level, 0.0, 1.0);
     if (pipeline_) g_object_set(pipeline_, "volume", volume_, nullptr);
 }
+
+int GstMediaElement::LivePipelines() { return livePipelines.load(); }
 
 GstMediaElementFactory::GstMediaElementFactory() { gst_init_check(nullptr, nullptr, nullptr); }
 

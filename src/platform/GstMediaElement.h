@@ -31,6 +31,10 @@ public:
     int32_t TrackPosition() override { return 0; }
     void SetVolume(double level) override;
 
+    // The playbin pipelines of every element that are not yet released:
+    // zero when all media are closed, unless a reference leaked.
+    static int LivePipelines();
+
     // How long "open" waits for the medium to be ready.
     static constexpr int kPrerollLimitMs = 10000;
 

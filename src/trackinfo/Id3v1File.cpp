@@ -1,6 +1,7 @@
 #include "trackinfo/Id3v1File.h"
 
 #include "common/PathNames.h"
+#include "trackinfo/FileReplacement.h"
 #include "trackinfo/MpegHeader.h"
 #include "trackinfo/RegularFile.h"
 
@@ -35,6 +36,8 @@ std::optional<QString> TagSaveMessage(TagSaveOutcome outcome) {
 TagSaveOutcome SaveIDTag(const QString& path, const TagForm& form) {
     const auto block = Id3v1Block(form);
     if (!block) return TagSaveOutcome::BadTrack;
+    // Opened for writing even when a copy is written: a file the user may not
+    // change is refused, as it would be in place.
     auto file = RegularFile::Open(path, true);
     if (!file) return TagSaveOutcome::WriteFailed;
     const qint64 size = file->size();
@@ -43,6 +46,17 @@ TagSaveOutcome SaveIDTag(const QString& path, const TagForm& form) {
     if (!old || old->size() != kId3v1Size) return TagSaveOutcome::WriteFailed;
     const bool update = old->startsWith("TAG");
     const qint64 offset = update ? size - kId3v1Size : size;
+    const TagSaveOutcome done = update ? TagSaveOutcome::Updated : TagSaveOutcome::Added;
+
+    // A whole new file renamed over the old one: a crash in between leaves
+    // the old file, never a cut tag.
+    if (auto copy = FileReplacement::Copy(path, *file)) {
+        if (!copy->File().WriteAt(offset, *block) || !copy->Commit())
+            return TagSaveOutcome::WriteFailed;
+        return done;
+    }
+    // No copy could be made beside it (a folder the user may not write, other
+    // hard links, no room for a copy): the 128 bytes are patched in place.
     if (!file->WriteAt(offset, *block) || !file->Sync()) {
         // Put back what was there, so a full disk or a size limit costs nothing.
         if (update)
@@ -53,7 +67,7 @@ TagSaveOutcome SaveIDTag(const QString& path, const TagForm& form) {
         return TagSaveOutcome::WriteFailed;
     }
     if (!file->Close()) return TagSaveOutcome::WriteFailed;
-    return update ? TagSaveOutcome::Updated : TagSaveOutcome::Added;
+    return done;
 }
 
 } // namespace velto

@@ -31,7 +31,10 @@ std::optional<QString> TagSaveMessage(TagSaveOutcome outcome);
 
 // Writes the window's fields as the ID3v1 tag of the regular file at `path`:
 // over the last 128 bytes when they hold a tag, else appended. Nothing else in
-// the file changes; a write that fails is undone.
+// the file changes. The new version is written to a copy renamed over the
+// file (see FileReplacement), so a crash leaves the old file or the new one;
+// where no copy can be made the tag is patched in place. A write that fails
+// leaves the file as it was.
 TagSaveOutcome SaveIDTag(const QString& path, const TagForm& form);
 
 } // namespace velto

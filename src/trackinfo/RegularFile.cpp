@@ -17,7 +17,10 @@ std::optional<RegularFile> RegularFile::Open(const QString& path, bool forWritin
     // Non-blocking, so a FIFO or a device cannot hang the open; the type is
     // checked on the open file, so it cannot change in between.
     const int flags = (forWriting ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC;
-    const int fd = ::open(QFile::encodeName(path).constData(), flags);
+    return Adopt(::open(QFile::encodeName(path).constData(), flags));
+}
+
+std::optional<RegularFile> RegularFile::Adopt(int fd) {
     if (fd < 0) return std::nullopt;
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {

@@ -14,6 +14,9 @@ public:
     // Nothing when the path is missing, cannot be opened, or is not a regular
     // file (a symbolic link to one is followed).
     static std::optional<RegularFile> Open(const QString& path, bool forWriting);
+    // Takes over an open descriptor; nothing (and it is closed) when it is no
+    // regular file.
+    static std::optional<RegularFile> Adopt(int fd);
 
     RegularFile(RegularFile&& other) noexcept;
     RegularFile& operator=(RegularFile&& other) noexcept;
@@ -23,6 +26,7 @@ public:
 
     // The length when the file was opened.
     qint64 size() const { return size_; }
+    int Descriptor() const { return fd_; }
 
     // Up to `length` bytes from `offset`, fewer at the end of the file; nothing
     // on a read error.

@@ -2,7 +2,9 @@
 #include "trackinfo/Genres.h"
 #include "trackinfo/Id3v1File.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -10,6 +12,7 @@
 #include <cstdlib>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace velto;
 
@@ -117,4 +120,35 @@ TEST(Id3v1, RefusedAndFailedSavesLeaveTheFileAsItWas) {
     EXPECT_EQ(SaveIDTag(dir.file("fifo.mp3"), Form("t", "1")), TagSaveOutcome::WriteFailed);
     EXPECT_EQ(SaveIDTag(dir.file("gone.mp3"), Form("t", "1")), TagSaveOutcome::WriteFailed);
     EXPECT_FALSE(QFile::exists(dir.file("gone.mp3")));
+}
+
+TEST(Id3v1, SaveReplacesTheFileWholeKeepingModeAndLinks) {
+    test::TempDir dir;
+    const QByteArray before = Audio(5000);
+    const QString path = dir.write("t.mp3", before);
+    const QByteArray native = QFile::encodeName(path);
+    ASSERT_EQ(chmod(native.constData(), 0640), 0);
+    struct stat old {
+    }, now{};
+    ASSERT_EQ(stat(native.constData(), &old), 0);
+    EXPECT_EQ(SaveIDTag(path, Form("new", "1")), TagSaveOutcome::Added);
+    ASSERT_EQ(stat(native.constData(), &now), 0);
+    EXPECT_NE(now.st_ino, old.st_ino) << "a new file, renamed over the old one";
+    EXPECT_EQ(now.st_mode & 07777, 0640u);
+    EXPECT_EQ(dir.read("t.mp3").first(before.size()), before);
+    EXPECT_EQ(ReadId3v1(path).value().Title.trimmed(), "new");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+              QStringList{"t.mp3"});
+
+    // Through a symbolic link: the file it names changes, the link stays.
+    ASSERT_TRUE(QFile::link(path, dir.file("link.mp3")));
+    EXPECT_EQ(SaveIDTag(dir.file("link.mp3"), Form("linked", "2")), TagSaveOutcome::Updated);
+    EXPECT_TRUE(QFileInfo(dir.file("link.mp3")).isSymLink());
+    EXPECT_EQ(ReadId3v1(path).value().Title.trimmed(), "linked");
+
+    // Hard links would keep the old version apart: such a file is patched in place.
+    ASSERT_EQ(link(native.constData(), QFile::encodeName(dir.file("hard.mp3")).constData()), 0);
+    EXPECT_EQ(SaveIDTag(path, Form("both", "3")), TagSaveOutcome::Updated);
+    EXPECT_EQ(ReadId3v1(dir.file("hard.mp3")).value().Title.trimmed(), "both");
+    EXPECT_EQ(dir.read("hard.mp3").size(), before.size() + 128);
 }
