@@ -80,9 +80,19 @@ void Player::Form_Load(const QStringList& args) {
     MakeDayStr();
     scheduler_->Start();
 
-    RunCommandLineOrRestore(args);
     ShowAtStart();
-    Timer1.start();
+    // A long list is read once the window is on screen; the last track,
+    // auto-play and the playback timer act only after the whole list.
+    const auto rest = [this, args] {
+        if (unloaded_) return;
+        RunCommandLineOrRestore(args);
+        Timer1.start();
+        started_ = true;
+    };
+    if (window_)
+        window_->AfterShown(rest);
+    else
+        rest();
 }
 
 void Player::RunCommandLineOrRestore(const QStringList& args) {
@@ -164,11 +174,15 @@ void Player::Form_Unload() {
         settings.X = PixelsToTwips(pos.x(), TwipX).value_or(settings.X);
         settings.Y = PixelsToTwips(pos.y(), TwipY).value_or(settings.Y);
     }
-    settings.LastTrack = TNum;
+    // Ended before the list was read: what is on disk stays as it was.
+    if (started_)
+        settings.LastTrack = TNum;
+    else
+        settings.ReadLastTrack(store);
     settings.Volume = static_cast<int16_t>(playback_->volume.PercentToKeep());
     settings.Write(store);
     const bool settingsWritten = store.Sync(); // the one write of the settings file
-    WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
+    if (started_) WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
     scheduler_->SaveAutoList(AutoListFile());
     if (!settingsWritten) dialogs.Message(QStringLiteral("Unable to write settings!"));
 }
