@@ -186,7 +186,7 @@ private:
     InfoWindow* info_;
     OptionsWindow* options_;
     bool unloaded_ = false;
-    bool started_ = false; // the start-up's list is read and the playback timer runs
+    bool listPending_ = false; // the start-up's list waits for the window to be shown
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;
     std::unique_ptr<Sliders> sliders_;

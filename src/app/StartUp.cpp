@@ -83,11 +83,12 @@ void Player::Form_Load(const QStringList& args) {
     ShowAtStart();
     // A long list is read once the window is on screen; the last track,
     // auto-play and the playback timer act only after the whole list.
+    listPending_ = true;
     const auto rest = [this, args] {
         if (unloaded_) return;
+        listPending_ = false;
         RunCommandLineOrRestore(args);
         Timer1.start();
-        started_ = true;
     };
     if (window_)
         window_->AfterShown(rest);
@@ -175,14 +176,14 @@ void Player::Form_Unload() {
         settings.Y = PixelsToTwips(pos.y(), TwipY).value_or(settings.Y);
     }
     // Ended before the list was read: what is on disk stays as it was.
-    if (started_)
-        settings.LastTrack = TNum;
-    else
+    if (listPending_)
         settings.ReadLastTrack(store);
+    else
+        settings.LastTrack = TNum;
     settings.Volume = static_cast<int16_t>(playback_->volume.PercentToKeep());
     settings.Write(store);
     const bool settingsWritten = store.Sync(); // the one write of the settings file
-    if (started_) WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
+    if (!listPending_) WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
     scheduler_->SaveAutoList(AutoListFile());
     if (!settingsWritten) dialogs.Message(QStringLiteral("Unable to write settings!"));
 }
