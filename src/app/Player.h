@@ -178,6 +178,7 @@ private:
     void ReadTwips();
     void PlaceWindowFromSettings();
     void RunCommandLineOrRestore(const QStringList& args);
+    void FinishStartUp();
     void ShowAtStart();
     QString AutoListFile() const;
     QString StartPlaylistFile() const;
@@ -187,6 +188,7 @@ private:
     OptionsWindow* options_;
     bool unloaded_ = false;
     bool listPending_ = false; // the start-up's list waits for the window to be shown
+    QStringList startArgs_;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;
     std::unique_ptr<Sliders> sliders_;

@@ -84,16 +84,19 @@ void Player::Form_Load(const QStringList& args) {
     // A long list is read once the window is on screen; the last track,
     // auto-play and the playback timer act only after the whole list.
     listPending_ = true;
-    const auto rest = [this, args] {
-        if (unloaded_) return;
-        listPending_ = false;
-        RunCommandLineOrRestore(args);
-        Timer1.start();
-    };
+    startArgs_ = args;
     if (window_)
-        window_->AfterShown(rest);
+        window_->AfterShown([this] {
+            if (listPending_) FinishStartUp();
+        });
     else
-        rest();
+        FinishStartUp();
+}
+
+void Player::FinishStartUp() {
+    listPending_ = false;
+    RunCommandLineOrRestore(startArgs_);
+    Timer1.start();
 }
 
 void Player::RunCommandLineOrRestore(const QStringList& args) {
@@ -166,6 +169,9 @@ void Player::Form_Activate() {
 void Player::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    // A start-up cut short still reads its list, as it did before the window
+    // was shown, so what is saved is whole.
+    if (listPending_) FinishStartUp();
     Timer1.stop();
     Timer2.stop();
     CloseElement(PlayUnit);
@@ -175,15 +181,11 @@ void Player::Form_Unload() {
         settings.X = PixelsToTwips(pos.x(), TwipX).value_or(settings.X);
         settings.Y = PixelsToTwips(pos.y(), TwipY).value_or(settings.Y);
     }
-    // Ended before the list was read: what is on disk stays as it was.
-    if (listPending_)
-        settings.ReadLastTrack(store);
-    else
-        settings.LastTrack = TNum;
+    settings.LastTrack = TNum;
     settings.Volume = static_cast<int16_t>(playback_->volume.PercentToKeep());
     settings.Write(store);
     const bool settingsWritten = store.Sync(); // the one write of the settings file
-    if (!listPending_) WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
+    WritePL(JoinPath(folders.user, QStringLiteral("playlist.m3u")));
     scheduler_->SaveAutoList(AutoListFile());
     if (!settingsWritten) dialogs.Message(QStringLiteral("Unable to write settings!"));
 }
