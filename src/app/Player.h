@@ -194,6 +194,7 @@ private:
     void ReadTwips();
     void PlaceWindowFromSettings();
     void RunCommandLineOrRestore(const QStringList& args);
+    void FinishStartUp();
     void ShowAtStart();
     QString AutoListFile() const;
     QString StartPlaylistFile() const;
@@ -204,6 +205,8 @@ private:
     SelectorWindow* selectorWindow_;
     Tray* tray_;
     bool unloaded_ = false;
+    bool listPending_ = false; // the start-up's list waits for the window to be shown
+    QStringList startArgs_;
     // Subsystems, lowest first: each is built from those before it.
     std::unique_ptr<Display> display_;
     std::unique_ptr<Sliders> sliders_;

@@ -84,8 +84,22 @@ void Player::Form_Load(const QStringList& args) {
     // The icon comes first: whether StartMin may hide the window depends on it.
     if (tray_) tray_->Add();
 
-    RunCommandLineOrRestore(args);
     ShowAtStart();
+    // A long list is read once the window is on screen; the last track,
+    // auto-play and the playback timer act only after the whole list.
+    listPending_ = true;
+    startArgs_ = args;
+    if (window_)
+        window_->AfterShown([this] {
+            if (listPending_) FinishStartUp();
+        });
+    else
+        FinishStartUp();
+}
+
+void Player::FinishStartUp() {
+    listPending_ = false;
+    RunCommandLineOrRestore(startArgs_);
     Timer1.start();
 }
 
@@ -154,6 +168,9 @@ void Player::Form_Activate() {
 void Player::Form_Unload() {
     if (unloaded_) return;
     unloaded_ = true;
+    // A start-up cut short still reads its list, as it did before the window
+    // was shown, so what is saved is whole.
+    if (listPending_) FinishStartUp();
     Timer1.stop();
     Timer2.stop();
     hiding_->TrayWatch.stop();

@@ -120,6 +120,7 @@ void GstMediaElement::Open() {
     Close();
     ClearResult();
     if (DeviceType.compare(kDevCdAudio, Qt::CaseInsensitive) == 0) {
+        if (!StartGstreamer()) return;
         if (!gst_uri_protocol_is_supported(GST_URI_SRC, "cdda")) {
             Fail(kErrNoDevice, QStringLiteral("No CD audio source is installed."));
             return;
@@ -141,6 +142,7 @@ void GstMediaElement::Open() {
             Fail(kErrFileNotFound, QString());
             return;
         }
+        if (!StartGstreamer()) return;
         const QByteArray local = QFile::encodeName(QFileInfo(FileName).absoluteFilePath());
         gchar* made = gst_filename_to_uri(local.constData(), nullptr);
         uri = made;
@@ -149,7 +151,15 @@ void GstMediaElement::Open() {
     if (OpenUri(uri)) open_ = true;
 }
 
+// Once per process, when the first medium opens; later calls return at once.
+bool GstMediaElement::StartGstreamer() {
+    if (gst_init_check(nullptr, nullptr, nullptr)) return true;
+    Fail(kErrNoDevice, QStringLiteral("GStreamer could not be started."));
+    return false;
+}
+
 bool GstMediaElement::OpenUri(const QByteArray& uri) {
+    if (!StartGstreamer()) return false;
     const QByteArray name = "velto-element-" + QByteArray::number(index_);
     pipeline_ = gst_element_factory_make("playbin", name.constData());
     if (!pipeline_) {
@@ -417,8 +427,6 @@ void GstMediaElement::SetVolume(double level) {
 }
 
 int GstMediaElement::LivePipelines() { return livePipelines.load(); }
-
-GstMediaElementFactory::GstMediaElementFactory() { gst_init_check(nullptr, nullptr, nullptr); }
 
 std::unique_ptr<MediaElement> GstMediaElementFactory::Create(int index) {
     return std::make_unique<GstMediaElement>(index);

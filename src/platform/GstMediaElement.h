@@ -45,6 +45,7 @@ private:
     void Seek();
     void Close();
 
+    bool StartGstreamer();
     bool OpenUri(const QByteArray& uri);
     bool Preroll();
     bool EnsureCdTrack();
@@ -75,9 +76,10 @@ private:
     QString errorMessage_;
 };
 
+// GStreamer itself starts when the first medium opens: its plugin registry
+// (scanned on a user's first start) is not needed to show the window.
 class GstMediaElementFactory : public MediaElementFactory {
 public:
-    GstMediaElementFactory();
     std::unique_ptr<MediaElement> Create(int index) override;
 };
 

@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <functional>
+
 namespace velto {
 
 class MainWindow {
@@ -30,6 +32,9 @@ public:
     virtual QRect WorkArea() const = 0;
     // The player's command menu at a screen position in pixels.
     virtual void ShowPopupMenu(QPoint screenPixels) = 0;
+    // Runs `then` once the window is on screen, or at once when it is not
+    // going to be; work that can wait for the first paint goes here.
+    virtual void AfterShown(std::function<void()> then) { then(); }
 };
 
 } // namespace velto

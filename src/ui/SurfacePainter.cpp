@@ -59,16 +59,22 @@ QFont FieldFont(const QString& name, int pointSize) {
 }
 
 void PaintSurface(QPainter& p, const Surface& s) {
+    PaintSurface(p, s, QRegion(QRect(QPoint(0, 0), s.windowPixels)).united(p.window()));
+}
+
+void PaintSurface(QPainter& p, const Surface& s, const QRegion& area) {
+    const auto in = [&area](const QRect& r) { return area.intersects(r); };
     if (!s.face.isNull()) p.drawImage(QPoint(0, 0), s.face);
 
     for (size_t n = 1; n < s.Dig.size(); ++n) {
         const DigitFieldElement& dig = s.Dig[n];
         if (!dig.visible) continue;
-        for (const GlyphBlit& g : dig.glyphs)
-            p.drawImage(g.target, s.ResBmp, g.source);
+        for (const GlyphBlit& g : dig.glyphs) {
+            if (in(QRect(g.target, g.source.size()))) p.drawImage(g.target, s.ResBmp, g.source);
+        }
     }
 
-    if (s.iCover.visible && !s.iCover.picture.isNull()) {
+    if (s.iCover.visible && !s.iCover.picture.isNull() && in(s.iCover.rect)) {
         p.save();
         p.setRenderHint(QPainter::SmoothPixmapTransform);
         p.drawImage(FittedRect(s.iCover.picture.size(), s.iCover.rect), s.iCover.picture);
@@ -78,28 +84,29 @@ void PaintSurface(QPainter& p, const Surface& s) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     for (size_t n = 1; n < s.Ind.size(); ++n) {
-        if (s.Ind[n].visible) paintLight(p, s.Ind[n]);
+        if (s.Ind[n].visible && in(s.Ind[n].rect)) paintLight(p, s.Ind[n]);
     }
     p.restore();
 
     for (size_t n = 1; n < s.iSlider.size(); ++n) {
         const SliderElement& knob = s.iSlider[n];
-        if (!knob.visible || knob.rect.isEmpty()) continue;
+        if (!knob.visible || knob.rect.isEmpty() || !in(knob.rect)) continue;
         p.drawImage(knob.rect.topLeft(), s.ResBmp, QRect(knob.knobFace, knob.rect.size()));
     }
 
     for (size_t n = 1; n < s.Lbl.size(); ++n) {
         const TextFieldElement& field = s.Lbl[n];
-        if (!field.visible) continue;
+        if (!field.visible || !in(field.rect)) continue;
         if (field.opaque) paintBox(p, field.rect, true, false);
         paintTextField(p, field);
     }
 
-    if (s.TmpBtn.visible) p.drawImage(s.TmpBtn.rect.topLeft(), s.ResBmp, s.TmpBtn.source);
+    if (s.TmpBtn.visible && in(s.TmpBtn.rect))
+        p.drawImage(s.TmpBtn.rect.topLeft(), s.ResBmp, s.TmpBtn.source);
 
     for (size_t n = 1; n < s.Btn.size(); ++n) {
         const ButtonElement& b = s.Btn[n];
-        if (!b.visible) continue;
+        if (!b.visible || !in(b.rect)) continue;
         if (b.opaque || b.border) paintBox(p, b.rect, b.opaque, b.border);
     }
 }

@@ -11,6 +11,9 @@ namespace velto {
 struct Surface;
 
 void PaintSurface(QPainter& painter, const Surface& surface);
+// The same, for the part of the window in `area` only: elements outside it
+// are not laid out at all (a tick changes a few small fields).
+void PaintSurface(QPainter& painter, const Surface& surface, const QRegion& area);
 
 // The font of a text field or the playlist: the skin's name and point size
 // (a default for either when missing), never bold.

@@ -13,11 +13,14 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <QTimer>
 #include <QToolTip>
 
 #include <utility>
 
 namespace velto {
+
+constexpr int kLongestWaitForPaintMs = 1000;
 
 frmDromel::frmDromel(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint) {
     setWindowTitle(QStringLiteral("Velto"));
@@ -145,14 +148,35 @@ void frmDromel::SyncListView() {
     list_->setVisible(area.visible);
 }
 
-void frmDromel::paintEvent(QPaintEvent*) {
+void frmDromel::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     if (!player_ || shown_.face.isNull()) {
         p.fillRect(rect(), QColor(0x20, 0x24, 0x2c));
         if (!player_) return;
     }
     // Paints what was last taken from the player; painting changes nothing.
-    PaintSurface(p, shown_);
+    PaintSurface(p, shown_, event->region());
+    if (!painted_) {
+        painted_ = true;
+        // After this paint has reached the screen, not inside it.
+        QMetaObject::invokeMethod(this, &frmDromel::RunAfterShown, Qt::QueuedConnection);
+    }
+}
+
+void frmDromel::AfterShown(std::function<void()> then) {
+    // A hidden or minimised window may never be painted.
+    if (painted_ || !isVisible() || isMinimized()) {
+        then();
+        return;
+    }
+    afterShown_.push_back(std::move(then));
+    // A window mapped where nothing of it can be seen gets no paint for now.
+    QTimer::singleShot(kLongestWaitForPaintMs, this, &frmDromel::RunAfterShown);
+}
+
+void frmDromel::RunAfterShown() {
+    for (std::function<void()>& then : std::exchange(afterShown_, {}))
+        then();
 }
 
 void frmDromel::showEvent(QShowEvent* event) {

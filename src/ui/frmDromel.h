@@ -7,6 +7,9 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
 namespace velto {
 
 class Player;
@@ -33,6 +36,7 @@ public:
     void SurfaceChanged() override;
     QRect WorkArea() const override;
     void ShowPopupMenu(QPoint screenPixels) override;
+    void AfterShown(std::function<void()> then) override;
 
     // The element under a window point, topmost first; 0 for none.
     int ButtonAt(QPoint pos) const;
@@ -60,12 +64,15 @@ private:
     QString ToolTipAt(QPoint pos) const;
     bool KeyPress(int keyAscii);
     void AddDroppedLater(const QStringList& paths);
+    void RunAfterShown();
 
     Player* player_ = nullptr;
     PlaylistView* list_ = nullptr;
     Surface shown_; // the surface as last painted
     bool outlineShown_ = false;
     bool skipFieldClick_ = false; // the release that ends a double click on a text field
+    bool painted_ = false;        // the window has been on screen
+    std::vector<std::function<void()>> afterShown_;
 };
 
 } // namespace velto

@@ -166,6 +166,44 @@ TEST_F(StartUp, FilesThatAreNoRegularFilesAreTakenAsMissing) {
     }
 }
 
+TEST_F(StartUp, TheListIsReadOnceTheWindowIsShownAndAnEarlyQuitKeepsItOnDisk) {
+    const QStringList paths = AddTracks({{"a.mp3", 5000}, {"b.mp3", 5000}, {"c.mp3", 5000}});
+    const QString list = userDir.file("playlist.m3u");
+    ASSERT_TRUE(player->WritePL(list));
+    const auto onDisk = [&list] {
+        QFile f(list);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray written = onDisk();
+    store.Set("StartMd", " 1");
+    store.Set("AutoPlay", " 1");
+    store.Set("LastTrack", " 2");
+    window.deferShown = true;
+
+    // Quit before the first paint: the list is still read, so the last run's
+    // list and track are saved whole, and a paint after the quit does nothing.
+    MakePlayer();
+    player->Form_Load({});
+    EXPECT_TRUE(window.visible);
+    EXPECT_EQ(player->playlist.Count(), 0);
+    EXPECT_FALSE(player->Timer1.isActive());
+    player->Form_Unload();
+    EXPECT_EQ(onDisk(), written);
+    EXPECT_EQ(store.Value("LastTrack").trimmed(), "2");
+    window.RunShown();
+    EXPECT_EQ(player->playlist.Count(), 3);
+
+    // Shown: the whole list, then the last track plays.
+    MakePlayer();
+    player->Form_Load({});
+    window.RunShown();
+    EXPECT_EQ(player->playlist.Count(), 3);
+    EXPECT_EQ(player->TNum, 2);
+    EXPECT_NE(player->Playing, 0);
+    EXPECT_EQ(player->SongPath, paths[1]);
+    EXPECT_TRUE(player->Timer1.isActive());
+}
+
 namespace {
 CommandLine Parse(const QStringList& args, const QSet<QString>& files = {}) {
     return CommandLine::Parse(args, [&](const QString& p) { return files.contains(p); });

@@ -101,6 +101,19 @@ public:
     void SurfaceChanged() override { ++surfaceChanges; }
     QRect WorkArea() const override { return workArea; }
     void ShowPopupMenu(QPoint at) override { popupAt = at, ++popups; }
+    // With deferShown, what waits for the first paint runs at RunShown().
+    void AfterShown(std::function<void()> then) override {
+        if (deferShown)
+            shownWork.push_back(std::move(then));
+        else
+            then();
+    }
+    void RunShown() {
+        for (std::function<void()>& then : std::exchange(shownWork, {}))
+            then();
+    }
+    bool deferShown = false;
+    std::vector<std::function<void()>> shownWork;
 
     QPoint pos{100, 80};
     QRect workArea{0, 0, 1920, 1050};
