@@ -70,6 +70,11 @@ QVariantMap MprisPlayer::Metadata() const {
              HasUrlScheme(entry.path)
                  ? entry.path
                  : QUrl::fromLocalFile(entry.path).toString(QUrl::FullyEncoded));
+    // The cover on screen, when it is a file a client can open.
+    if (const QString& cover = p_.LastShownCover();
+        started && !cover.isEmpty() && FileExists(cover))
+        m.insert(QStringLiteral("mpris:artUrl"),
+                 QUrl::fromLocalFile(cover).toString(QUrl::FullyEncoded));
     return m;
 }
 

@@ -1,6 +1,8 @@
 // A real MPRIS client, playerctl, drives the program on the private bus.
 #include "desktop/ProgramRun.h"
 
+#include <QFile>
+#include <QImage>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -15,8 +17,15 @@ double Seconds(const QString& text) { return text.isEmpty() ? -1 : text.toDouble
 
 TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
     QTemporaryDir home, media;
-    const QStringList tones = WriteTones(media.path(), {60000, 50000});
-    ProgramRun velto(home.path(), tones);
+    WriteTones(media.path(), {60000, 50000});
+    // A playlist with a picture of its name: the cover a client is given.
+    QImage cover(8, 8, QImage::Format_RGB32);
+    cover.fill(Qt::red);
+    ASSERT_TRUE(cover.save(media.filePath("mix.jpg")));
+    QFile list(media.filePath("mix.m3u"));
+    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write("a.wav\nb.wav\n") > 0);
+    list.close();
+    ProgramRun velto(home.path(), {list.fileName()});
 
     // Status changes arrive as signals at a client that follows them.
     QProcess follower;
@@ -33,6 +42,7 @@ TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
     EXPECT_EQ(Ctl({"metadata", "xesam:title"}), "a");
     EXPECT_NEAR(Ctl({"metadata", "mpris:length"}).toLongLong(), 60000000, 100000);
     EXPECT_TRUE(Ctl({"metadata", "xesam:url"}).endsWith("/a.wav"));
+    EXPECT_TRUE(Ctl({"metadata", "mpris:artUrl"}).endsWith("/mix.jpg"));
 
     Ctl({"pause"});
     EXPECT_TRUE(followed("Paused a"));
