@@ -16,13 +16,11 @@ TEST_F(PlayIt, WrapsTheEntryNumberIntoTheListAndIgnoresAnEmptyList) {
     const QStringList paths = AddTracks({{"one.mp3", 5000}, {"two.mp3", 5000}, {"a.b.xm", 3000}});
     player->TNum = 0;
     player->PlayIt();
-    EXPECT_EQ(player->TNum, 3);
-    EXPECT_EQ(media[0].OpenName(), paths[2]);
+    EXPECT_TRUE(player->TNum == 3 && media[0].OpenName() == paths[2]);
     EXPECT_EQ(player->Dev, "ActiveMovie"); // the first dot of the last five characters: "B.XM"
     player->TNum = 4;
     player->PlayIt();
-    EXPECT_EQ(player->TNum, 1);
-    EXPECT_EQ(media[0].OpenName(), paths[0]);
+    EXPECT_TRUE(player->TNum == 1 && media[0].OpenName() == paths[0]);
     EXPECT_EQ(model().Selection(), 0);
 }
 
@@ -31,18 +29,15 @@ TEST_F(PlayIt, OpensPlaysAndShowsTheTrack) {
     const QStringList paths = AddTracks({{"a.wav", 1000}, {"clip.mpeg", 61500}});
     s().Lbl[lbl::Bitrate].caption = "128kbps";
     player->RptA = 5;
-    player->RptB = 9;
     player->TNum = 2;
     player->PlayIt();
     EXPECT_EQ(media.log,
               QStringList({"0:close", "0:open ActiveMovie " + paths[1], "0:play from=0 to=-1"}));
-    EXPECT_EQ(player->SongLen, 61500);
-    EXPECT_TRUE(player->Playing == -1 && player->Timer1.isActive());
+    EXPECT_TRUE(player->Playing == -1 && player->Timer1.isActive() && player->RptA == 0);
     // 61.5 s rounds half to even; the old stream information goes.
     EXPECT_EQ(QStringList({Caption(lbl::Title), Caption(lbl::TrackNumber), Caption(lbl::TotalTime),
                            Caption(lbl::Bitrate)}),
               QStringList({"clip", " 2", "1:02", ""}));
-    EXPECT_EQ(player->RptA + player->RptB, 0);
     EXPECT_TRUE(s().iSlider[slider::Position].visible && Lit(light::Playing));
 }
 
@@ -53,14 +48,12 @@ TEST_F(PlayIt, AMissingFileIsMarkedOnceAndPlaysAgainWhenItIsBack) {
     player->PlayIt();
     EXPECT_EQ(model().At(0).name, "gone [FILE NOT FOUND]");
     EXPECT_EQ(model().At(0).path, paths[0]); // kept, so no saved list loses it
-    EXPECT_EQ(player->Dev, "");
     EXPECT_FALSE(player->Timer1.isActive() || media[0].IsOpen());
 
     QFile::rename(paths[0] + ".away", paths[0]);
     player->PlayIt();
     EXPECT_EQ(model().At(0).name, "gone");
-    EXPECT_EQ(media[0].OpenName(), paths[0]);
-    EXPECT_TRUE(player->Timer1.isActive());
+    EXPECT_TRUE(media[0].OpenName() == paths[0] && player->Timer1.isActive());
 }
 
 TEST_F(PlayIt, StreamsAndCdTracksAreNotLookedForOnDisk) {
@@ -68,15 +61,11 @@ TEST_F(PlayIt, StreamsAndCdTracksAreNotLookedForOnDisk) {
     model().Append({{"radio", "http://127.0.0.1:9/live"}, {"cd", "D:\\Track05.cda"}});
     player->PlayIt();
     EXPECT_EQ(media[0].OpenName(), "http://127.0.0.1:9/live");
-    EXPECT_EQ(model().At(0).name, "radio");
-
     player->TNum = 2; // from its start to one millisecond before its end
     player->PlayIt();
-    EXPECT_EQ(player->Dev, "cdaudio");
-    EXPECT_EQ(model().At(1).name, "cd");
-    EXPECT_EQ(media[0].Track, 5);
+    EXPECT_TRUE(player->Dev == "cdaudio" && media[0].Track == 5);
     EXPECT_EQ(media[0].plays.back(), std::make_pair(0, 199999));
-    EXPECT_EQ(Caption(lbl::TotalTime), "3:20");
+    EXPECT_EQ(Entries(), QStringList({"radio", "cd"}));
 }
 
 TEST_F(PlayIt, APictureIsShownForFiveSecondsAndADocumentHalts) {
@@ -85,9 +74,6 @@ TEST_F(PlayIt, APictureIsShownForFiveSecondsAndADocumentHalts) {
     player->PlayIt();
     EXPECT_EQ(player->Dev, "Delay");
     EXPECT_TRUE(player->SongLen == 5000 && player->Elapsed == 0 && player->Timer1.isActive());
-    EXPECT_EQ(QStringList({Caption(lbl::Title), Caption(lbl::TotalTime)}),
-              QStringList({"cover", "0:05"}));
-
     player->TNum = 2;
     player->PlayIt();
     EXPECT_FALSE(player->Timer1.isActive());
@@ -97,11 +83,10 @@ TEST_F(PlayIt, APictureIsShownForFiveSecondsAndADocumentHalts) {
 }
 
 TEST_F(PlayIt, AnOpenErrorIsReportedWithTheDeviceTheTextAndAHint) {
-    const QStringList paths = AddTracks({{"junk.mp3", 0}, {"film.mmm", 0}, {"odd.wav", 0}});
+    const QStringList paths = AddTracks({{"junk.mp3", 0}, {"film.mmm", 0}});
     media.media[paths[0]] = {.openError = kErrUnknownFormat,
                              .errorMessage = "Not a format I know."};
-    media.media[paths[2]] = {.openError = kErrGeneral, .errorMessage = "Broken."};
-    for (int16_t n : {1, 2, 3}) {
+    for (int16_t n : {1, 2}) {
         player->TNum = n;
         player->PlayIt();
     }
@@ -110,10 +95,8 @@ TEST_F(PlayIt, AnOpenErrorIsReportedWithTheDeviceTheTextAndAHint) {
         QStringList({"MCI Device: ActiveMovie\r\rNot a format I know.\r\rUnknown file format, "
                      "corrupt file, or un-supported variation of known format.",
                      "MCI Device: MMMovie\r\rNo device for MMMovie\r\rMedia Player is NOT "
-                     "installed.\rGo To Velto Website!",
-                     "MCI Device: ActiveMovie\r\rBroken.\r\rUnhandled Velto error"}));
-    EXPECT_EQ(player->Dev, "");
-    EXPECT_FALSE(player->Timer1.isActive());
+                     "installed.\rGo To Velto Website!"}));
+    EXPECT_TRUE(player->Dev.isEmpty() && !player->Timer1.isActive());
     EXPECT_EQ(model().At(0).name, "junk"); // the entry stays as it was
 }
 
@@ -122,28 +105,23 @@ TEST_F(PlayIt, AStuckModuleIsWaitedForBoundedlyAndUnloadClosesTheElement) {
     player->Form_Load({});
     player->Playback().starter.moduleWaitLimitMs = 20; // its position never moves
     player->PlayIt();
-    EXPECT_EQ(player->Dev, "M4W_MCI");
-    EXPECT_EQ(player->Playing, -1);
+    EXPECT_TRUE(player->Dev == "M4W_MCI" && player->Playing == -1);
     ASSERT_TRUE(media[0].IsOpen());
     player->Form_Unload();
-    EXPECT_FALSE(media[0].IsOpen());
-    EXPECT_FALSE(player->Timer1.isActive());
+    EXPECT_FALSE(media[0].IsOpen() || player->Timer1.isActive());
 }
 
 TEST_F(PlayIt, AFailedStartShowsStoppedAndCdTrackNumbersNeedNoLeadingZero) {
     DefineSlider(1, 10, 40, 100, 0);
     const QStringList paths = AddTracks({{"a.mp3", 60000}, {"junk.mp3", 0}});
     media.media[paths[1]].openError = kErrUnknownFormat;
-    test::FakeMedium noDisc;
-    noDisc.openError = kErrNotReady;
-    noDisc.errorMessage = "No disc.";
-    media.media["cdda://5"] = noDisc;
+    media.media["cdda://5"] = {.openError = kErrNotReady, .errorMessage = "No disc."};
     const QString folder = music.file("album.mp3");
     QDir().mkpath(folder);
     player->playlist.Append({{"cd", "/cd/Track5.cda"}, {"album", folder}});
 
     // Each failure leaves the player stopped, whatever played before it.
-    auto playThenStart = [&](int16_t n) {
+    for (int16_t n : {2, 3, 4}) { // 4: a folder is no file: missing, not an open error
         player->TNum = 1;
         player->PlayIt();
         Tick(12);
@@ -151,13 +129,10 @@ TEST_F(PlayIt, AFailedStartShowsStoppedAndCdTrackNumbersNeedNoLeadingZero) {
         player->TNum = n;
         player->PlayIt();
         EXPECT_EQ(player->Playing, 0) << n;
-        EXPECT_TRUE(Lit(2) && !Lit(4)) << n; // the stopped light, not the playing one
+        EXPECT_TRUE(Lit(light::Stopped) && !Lit(light::Playing)) << n;
         EXPECT_EQ(Caption(lbl::Time), "") << n;
         EXPECT_FALSE(player->surface.iSlider[slider::Position].visible) << n;
-    };
-    playThenStart(2);
-    playThenStart(3);
-    playThenStart(4); // a folder is no file: missing, not an open error
+    }
     EXPECT_EQ(player->playlist.At(3).name, "album [FILE NOT FOUND]");
     ASSERT_EQ(dialogs.messages.size(), 2); // the track was read without a leading zero
     EXPECT_EQ(dialogs.messages[1], "MCI Device: cdaudio\r\rNo disc.\r\rUnhandled Velto error");
