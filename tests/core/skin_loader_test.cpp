@@ -13,13 +13,12 @@ const QByteArray kRichRecords = ButtonRecord(1) +
 
 using SkinLoading = test::PlayerFixture;
 
-TEST_F(SkinLoading, AppliesTheHeaderThenASkinWithoutRecordsHidesEverything) {
+TEST_F(SkinLoading, AppliesTheHeaderHidesWhatANewSkinLacksAndResolvesNamesInTheSkinsFolder) {
     const QString path = WriteSkin(programDir, "a.skin", kRichRecords);
     player->HFlag = player->Small = 1;
     player->LoadSkin(path, false);
     EXPECT_TRUE(dialogs.messages.isEmpty() && player->settings.Skin == path);
     EXPECT_TRUE(window.size == QSize(200, 100) && player->HFlag + player->Small == 0);
-    EXPECT_EQ(s().face.pixelColor(3, 3), QColor(Qt::darkBlue));
     ASSERT_TRUE(s().Btn[1].visible && s().Lbl[2].visible && s().Dig[1].visible &&
                 s().iSlider[1].visible && s().iCover.visible && s().PlNames.visible &&
                 !s().outline.empty());
@@ -36,6 +35,30 @@ TEST_F(SkinLoading, AppliesTheHeaderThenASkinWithoutRecordsHidesEverything) {
                                                    "face.bmp,res.bmp\n2,0,0,0,0,0,0,0\n"),
                      false);
     EXPECT_TRUE(skin().WinSize[0].width == 45000 && skin().CoolFlag == 2);
+
+    // Names resolve against the skins folder, then the program folder.
+    test::TempDir skins;
+    WriteSkin(skins, "only-here.skin", "");
+    WriteSkin(skins, "neighbour.skin", "");
+    const QString inProgram = WriteSkin(programDir, "fallback.skin", ButtonRecord(2));
+
+    player->settings.SkinPath = skins.path(); // no trailing slash: one is added
+    player->LoadSkin("only-here.skin", false);
+    EXPECT_EQ(player->settings.Skin, skins.path() + "/only-here.skin");
+    // Missing there: the program folder's. A name with a drive colon is never
+    // joined to the skins folder.
+    skins.write("C:\\skins\\fallback.skin", "VeltoSkin\n");
+    for (const char* name : {"sub\\FALLBACK.SKIN", "C:\\skins\\fallback.skin"}) {
+        player->LoadSkin(name, false);
+        EXPECT_TRUE(player->settings.Skin == inProgram && s().Btn[2].visible) << name;
+    }
+
+    // Without a skins folder, the folder of the skin last loaded is the base.
+    player->settings.SkinPath.clear();
+    player->LoadSkin(skins.path() + "/only-here.skin", false);
+    player->LoadSkin("Neighbour.skin", false);
+    EXPECT_EQ(player->settings.Skin, skins.path() + "/neighbour.skin");
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
 }
 
 TEST_F(SkinLoading, ABadMagicOrAMissingSkinChangesNothingButMissingBitmapsOnlyWarn) {
@@ -67,31 +90,6 @@ TEST_F(SkinLoading, ABadMagicOrAMissingSkinChangesNothingButMissingBitmapsOnlyWa
               QStringList({"Main bitmap not found: " + programDir.path() + "/bare/face.bmp",
                            "Resource bitmap not found: " + programDir.path() + "/bare/res.bmp"}));
     EXPECT_TRUE(s().Btn[2].visible && player->settings.Skin == path);
-}
-
-TEST_F(SkinLoading, NamesResolveAgainstTheSkinsFolderThenTheProgramFolder) {
-    test::TempDir skins;
-    WriteSkin(skins, "only-here.skin", "");
-    WriteSkin(skins, "neighbour.skin", "");
-    const QString inProgram = WriteSkin(programDir, "fallback.skin", ButtonRecord(2));
-
-    player->settings.SkinPath = skins.path(); // no trailing slash: one is added
-    player->LoadSkin("only-here.skin", false);
-    EXPECT_EQ(player->settings.Skin, skins.path() + "/only-here.skin");
-    // Missing there: the program folder's. A name with a drive colon is never
-    // joined to the skins folder.
-    skins.write("C:\\skins\\fallback.skin", "VeltoSkin\n");
-    for (const char* name : {"sub\\FALLBACK.SKIN", "C:\\skins\\fallback.skin"}) {
-        player->LoadSkin(name, false);
-        EXPECT_TRUE(player->settings.Skin == inProgram && s().Btn[2].visible) << name;
-    }
-
-    // Without a skins folder, the folder of the skin last loaded is the base.
-    player->settings.SkinPath.clear();
-    player->LoadSkin(skins.path() + "/only-here.skin", false);
-    player->LoadSkin("Neighbour.skin", false);
-    EXPECT_EQ(player->settings.Skin, skins.path() + "/neighbour.skin");
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
 }
 
 // A skin whose bitmaps lie in a folder the user points at: magenta Main.bmp.

@@ -68,7 +68,7 @@ TEST_F(WindowInputTest, KeysRunTheLowestButtonWithTheUpperCasedCharacterAndDoItO
     EXPECT_TRUE(Btn(Action::VolDown).border && player->Playing == 0); // they stay until Escape
 }
 
-TEST_F(WindowInputTest, DraggingMovesByTheMousesTravelFarOffScreenAndTheReleaseSnapsWhenAsked) {
+TEST_F(WindowInputTest, DraggingMovesByTheMousesTravelFarOffScreenAndSnapsEdgesWithin240Twips) {
     window.pos = QPoint(200'000'000, 40); // 3e9 twips: beyond 32 bits
     in().Form_MouseDown(MouseButton::Left, {10, 10});
     in().Form_MouseDown(MouseButton::Left, {50, 50}); // a second press changes nothing
@@ -85,6 +85,17 @@ TEST_F(WindowInputTest, DraggingMovesByTheMousesTravelFarOffScreenAndTheReleaseS
     in().Form_MouseDown(MouseButton::Left, {5, 5});
     in().Form_MouseUp(MouseButton::Left);
     EXPECT_EQ(window.pos, QPoint(-200'000'000, 0));
+
+    // Snap: a 4125 x 1740 window's edges within 240 twips snap (a bottom edge ends 15
+    // twips above the work area's), others stay.
+    const TwipRect work{0, 0, 28800, 16200}; // 1920 x 1080 px at 15 twips per pixel
+    const std::pair<TwipPoint, TwipPoint> moves[] = {
+        {{3000, 239}, {3000, 0}},        {{3000, 240}, {3000, 240}},
+        {{-239, 5000}, {0, 5000}},       {{-240, 5000}, {-240, 5000}},
+        {{3000, 14360}, {3000, 14445}},  {{24575, 5000}, {24675, 5000}},
+        {{60000, -9000}, {60000, -9000}}};
+    for (const auto& [from, to] : moves)
+        EXPECT_EQ(Snap(from, {4125, 1740}, work), to);
 }
 
 TEST_F(WindowInputTest, KnobsStopAtTheirEndsTheVolumeFollowsAndThePositionSeeksOnRelease) {
@@ -133,19 +144,6 @@ TEST_F(WindowInputTest, KnobsStopAtTheirEndsTheVolumeFollowsAndThePositionSeeksO
     player->StopIt(); // a key stops the track while the knob is held
     in().iSlider_MouseUp(position);
     EXPECT_TRUE(Plays() == 3 && media[0].Mode() == kModeStopped);
-}
-
-TEST(Snap, EdgesWithin240TwipsSnapAndOthersStay) {
-    const TwipRect work{0, 0, 28800, 16200}; // 1920 x 1080 px at 15 twips per pixel
-    // A 4125 x 1740 window. A bottom edge 100 twips above the work area's ends
-    // 15 twips above it; a right edge 100 twips inside ends flush; far away stays.
-    const std::pair<TwipPoint, TwipPoint> moves[] = {
-        {{3000, 239}, {3000, 0}},        {{3000, 240}, {3000, 240}},
-        {{-239, 5000}, {0, 5000}},       {{-240, 5000}, {-240, 5000}},
-        {{3000, 14360}, {3000, 14445}},  {{24575, 5000}, {24675, 5000}},
-        {{60000, -9000}, {60000, -9000}}};
-    for (const auto& [from, to] : moves)
-        EXPECT_EQ(Snap(from, {4125, 1740}, work), to);
 }
 
 TEST_F(WindowInputTest, HoverFollowsCoolFlagAndARightPressWhileAnythingIsHeldOpensNoMenu) {
