@@ -1,11 +1,8 @@
-// The digit fields: glyph layout, and the fields as the player shows them on a
-// loaded skin (SetDD, Form_Paint, ClearInf, the second timer's tick).
+// Digit glyph layout, and the fields on a loaded skin: SetDD, Form_Paint, ClearInf, the tick.
 #include "fakes/PlayerFixture.h"
 #include "skin/DigitDisplay.h"
 
 using namespace velto;
-
-namespace {
 
 // Digit sheets at (0,0), 10 x 12 cells; the title's character sheet at
 // (0,40), 8 x 10 cells. Field 5 is left out.
@@ -41,11 +38,7 @@ protected:
     }
 };
 
-} // namespace
-
-TEST_F(DisplayFields, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
-    player->SetDD(dig::TrackNumber, 7);
-    EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({B, B, 7}));
+TEST_F(DisplayFields, FieldsShowTheirValuesRepaintOnlyOnChangeAndScrollALongTitleWithinTheirWidth) {
     player->SetDD(dig::TrackNumber, 105); // a zero after a digit stays
     EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({1, 0, 5}));
     player->SetDD(dig::TrackNumber, 0);
@@ -60,9 +53,8 @@ TEST_F(DisplayFields, FieldsShowTheirValuesAndRepaintOnlyOnChange) {
     player->ClearInf();
     EXPECT_TRUE(Caption(lbl::Time) == ":" && Caption(lbl::TrackNumber).isEmpty());
     EXPECT_FALSE(s().iSlider[slider::Position].visible);
-}
 
-TEST_F(DisplayFields, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
+    // A long title scrolls one step a call through its loop.
     const QString title = "ABCDEFGHIJklmnopqrst"; // 20 characters, 12 places
     const QString loop = title + "  *  " + title;
     player->settings.ScrollName = 1;
@@ -74,84 +66,7 @@ TEST_F(DisplayFields, ALongTitleScrollsOneStepPerCallThroughItsLoop) {
     EXPECT_EQ(Characters(), title.left(12)); // position 25 is position 1 again
     player->SetDD(dig::Title, "Short");
     EXPECT_TRUE(Characters() == "Short       " && player->ScrollStart == 1);
-}
 
-TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
-    player->settings.ScrollName = 1;
-    clock.now.setTime(QTime(21, 47, 12));
-    player->Elapsed = 65900; // whole seconds, truncated
-    player->TNum = 2;
-    s().Lbl[lbl::Bitrate].caption = "128";
-    player->SongName = "A title of twenty ch";
-    player->ScrollStart = 1;
-    player->Form_Paint();
-    EXPECT_EQ(Digits(dig::PlayTime), std::vector<int>({B, 1, C, 0, 5})); // only one zero blank
-    EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({B, B, 2}));
-    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({B, 9, C, 4, 7}));
-    EXPECT_EQ(Caption(lbl::ClockSuffix), "PM");
-    EXPECT_EQ(Digits(dig::Bitrate), std::vector<int>({1, 2, 8}));
-    EXPECT_EQ(Characters(), "A title of t");
-    // The clock text takes the chosen form at once, not at the next minute.
-    EXPECT_EQ(Caption(lbl::Clock), "09:47 PM");
-    player->settings.TimeFmt = 1; // the 24-hour clock keeps its leading zero
-    clock.now.setTime(QTime(8, 5));
-    player->Form_Paint();
-    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({0, 8, C, 0, 5}));
-    EXPECT_EQ(QStringList({Caption(lbl::Clock), Caption(lbl::ClockSuffix)}),
-              QStringList({"08:05   ", "   "}));
-    EXPECT_EQ(player->ScrollStart, 3); // each redraw is one step, as SetDD is
-}
-
-// Which minutes run is MinuteStep's; here the tick shows them.
-TEST_F(DisplayFields, TheTickShowsEachNewMinuteOnceScrollsWhenAskedAndSetsTheVolumeKnob) {
-    player->SongName = "ABCDEFGHIJKLMNOPQRST";
-    DefineSlider(slider::Volume, 100, 50, 80, 0);
-    player->Playback().volume.SetLevels(0x40004000u); // a quarter, set from outside
-    TickAt(QTime(9, 0, 1), 3);                        // ScrollName off
-    EXPECT_TRUE(player->ScrollStart == 1 && s().iSlider[slider::Volume].rect.left() == 120);
-    player->settings.ScrollName = 1;
-    TickAt(QTime(9, 0, 2), 2);
-    EXPECT_TRUE(Characters().startsWith("BCD"));
-
-    player->settings.TimeFmt = 1;
-    TickAt(QTime(14, 4, 59, 800)); // a minute whose second 00 was missed still runs
-    EXPECT_EQ(Caption(lbl::Clock), "14:04   ");
-    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({1, 4, C, 0, 4}));
-    s().Lbl[lbl::Clock].caption = "mark"; // later ticks of that minute find it done
-    TickAt(QTime(14, 4, 59, 999), 2);
-    EXPECT_EQ(Caption(lbl::Clock), "mark");
-}
-
-namespace {
-// A sheet at (100,50) of 9 x 13 cells, separators 4 wide, a gap of 1.
-DigitTable Sheet(int16_t style, int16_t count) { return {100, 50, 9, 13, 4, style, 1, count}; }
-// The cell (column, row) each glyph is cut from.
-std::vector<QPoint> Cells(int16_t style, int16_t count, const QString& text) {
-    std::vector<QPoint> out;
-    for (const GlyphBlit& g : LayoutGlyphs(Sheet(style, count), {0, 0, count * 9, 13}, text, 0))
-        out.push_back({(g.source.x() - 100) / 9, (g.source.y() - 50) / 13});
-    return out;
-}
-} // namespace
-
-TEST(DigitGlyphs, FormatsCharacterStylesAndTheLetterSheet) {
-    EXPECT_EQ(FormatDigits(8, 0, QTime(0, 30), 0).text, "12:30"); // midnight hour
-    EXPECT_EQ(FormatDigits(7, 12.34, QTime(), 0).text, "012.3");
-    const auto g = LayoutGlyphs(Sheet(0, 0), {10, 20, 40, 13}, "1:0", 0); // 9 wide, ":" 4, gap 1
-    EXPECT_EQ(std::vector<int>({g.at(0).target.x(), g.at(1).target.x(), g.at(2).target.x()}),
-              std::vector<int>({10, 20, 25}));
-    using P = QPoint;
-    // Style 1 keeps lower case, 'a' = 97 is in row 4, and pads with blanks;
-    // style 2 upper-cases; what lies outside the sheet is blank.
-    EXPECT_EQ(Cells(1, 3, "ab"), std::vector<P>({P(1, 4), P(2, 4), P(0, 0)}));
-    EXPECT_EQ(Cells(2, 1, "a"), std::vector<P>({P(1, 2)}));
-    EXPECT_EQ(Cells(1, 1, QString(QChar(0xE9))), std::vector<P>({P(0, 0)}));
-    // Style 3: letters, then digits, then symbols, upper-cased; unknown is blank.
-    EXPECT_EQ(Cells(3, 8, "z7?*\"#@~"), std::vector<P>({P(25, 0), P(7, 1), P(3, 2), P(4, 2),
-                                                        P(27, 0), P(30, 1), P(8, 0), P(29, 0)}));
-}
-
-TEST_F(DisplayFields, TheLayoutStopsWhenTheGlyphsFillTheFieldsWidth) {
     // Widest cells and gaps in glyph style 0, and a title (a long URL entry)
     // whose layout would run past 32 bits.
     LoadRecords("D6,5,80,0,0,32767,12,4,0,32767,30,Wide\r\n");
@@ -162,7 +77,71 @@ TEST_F(DisplayFields, TheLayoutStopsWhenTheGlyphsFillTheFieldsWidth) {
     ASSERT_EQ(glyphs.size(), 30u); // one for each of its places
     EXPECT_EQ(glyphs.front().target, field.topLeft());
     EXPECT_EQ(glyphs.back().target.x(), 5 + 29 * 65534);
+}
 
-    player->SetDD(dig::Title, QStringLiteral("12:5")); // a short text still shows whole
-    EXPECT_EQ(s().Dig[dig::Title].glyphs.size(), 4u);
+TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
+    player->settings.ScrollName = 1;
+    clock.now.setTime(QTime(21, 47, 12));
+    player->Elapsed = 65900; // whole seconds, truncated
+    player->TNum = 2;
+    player->SongName = "A title of twenty ch";
+    player->ScrollStart = 1;
+    player->Form_Paint();
+    EXPECT_EQ(Digits(dig::PlayTime), std::vector<int>({B, 1, C, 0, 5})); // only one zero blank
+    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({B, 9, C, 4, 7}));
+    EXPECT_EQ(Characters(), "A title of t");
+    EXPECT_EQ(player->ScrollStart, 2); // each redraw is one step, as SetDD is
+    // The clock text takes the chosen form at once, not at the next minute.
+    EXPECT_EQ(QStringList({Caption(lbl::Clock), Caption(lbl::ClockSuffix)}),
+              QStringList({"09:47 PM", "PM"}));
+}
+
+// Which minutes run is MinuteStep's; here the tick shows them.
+TEST_F(DisplayFields, TheTickShowsEachNewMinuteOnceScrollsWhenAskedAndSetsTheVolumeKnob) {
+    player->SongName = "ABCDEFGHIJKLMNOPQRST";
+    DefineSlider(slider::Volume, 100, 50, 80, 0);
+    player->Playback().volume.SetLevels(0x40004000u); // a quarter, set from outside
+    TickAt(QTime(7, 0, 1), 3);                        // ScrollName off
+    EXPECT_TRUE(player->ScrollStart == 1 && s().iSlider[slider::Volume].rect.left() == 120);
+    player->settings.ScrollName = 1;
+    TickAt(QTime(7, 0, 2), 2);
+    EXPECT_TRUE(Characters().startsWith("BCD"));
+
+    player->settings.TimeFmt = 1; // the 24-hour clock keeps its leading zero
+    TickAt(QTime(8, 4, 59, 800)); // a minute whose second 00 was missed still runs
+    EXPECT_EQ(QStringList({Caption(lbl::Clock), Caption(lbl::ClockSuffix)}),
+              QStringList({"08:04   ", "   "}));
+    EXPECT_EQ(Digits(dig::Clock), std::vector<int>({0, 8, C, 0, 4}));
+    s().Lbl[lbl::Clock].caption = "mark"; // later ticks of that minute find it done
+    TickAt(QTime(8, 4, 59, 999), 2);
+    EXPECT_EQ(Caption(lbl::Clock), "mark");
+}
+
+// A sheet at (100,50) of 9 x 13 cells, separators 4 wide, a gap of 1.
+static DigitTable Sheet(int16_t style, int16_t count) {
+    return {100, 50, 9, 13, 4, style, 1, count};
+}
+// The cell (column, row) each glyph is cut from.
+static std::vector<QPoint> Cells(int16_t style, int16_t count, const QString& text) {
+    std::vector<QPoint> out;
+    for (const GlyphBlit& g : LayoutGlyphs(Sheet(style, count), {0, 0, count * 9, 13}, text, 0))
+        out.push_back({(g.source.x() - 100) / 9, (g.source.y() - 50) / 13});
+    return out;
+}
+
+TEST(DigitGlyphs, FormatsCharacterStylesAndTheLetterSheet) {
+    EXPECT_EQ(FormatDigits(8, 0, QTime(0, 30), 0).text, "12:30"); // midnight hour
+    EXPECT_EQ(FormatDigits(7, 12.34, QTime(), 0).text, "012.3");
+    const auto g = LayoutGlyphs(Sheet(0, 0), {10, 20, 40, 13}, "1:0", 0); // 9 wide, ":" 4, gap 1
+    ASSERT_EQ(g.size(), 3u);
+    EXPECT_TRUE(g[0].target.x() == 10 && g[1].target.x() == 20 && g[2].target.x() == 25);
+    using P = QPoint;
+    // Style 1 keeps lower case, 'a' = 97 is in row 4, and pads with blanks;
+    // style 2 upper-cases; what lies outside the sheet is blank.
+    EXPECT_EQ(Cells(1, 3, "ab"), std::vector<P>({P(1, 4), P(2, 4), P(0, 0)}));
+    EXPECT_EQ(Cells(2, 1, "a"), std::vector<P>({P(1, 2)}));
+    EXPECT_EQ(Cells(1, 1, QString(QChar(0xE9))), std::vector<P>({P(0, 0)}));
+    // Style 3: letters, then digits, then symbols, upper-cased; unknown is blank.
+    EXPECT_EQ(Cells(3, 8, "z7?*\"#@~"), std::vector<P>({P(25, 0), P(7, 1), P(3, 2), P(4, 2),
+                                                        P(27, 0), P(30, 1), P(8, 0), P(29, 0)}));
 }

@@ -7,32 +7,28 @@ using test::ButtonRecord;
 
 using SkinFormat = test::PlayerFixture;
 
-TEST(SkinFields, FieldsEndAtCommasAndLineEndsAndQuotesMayHoldCommas) {
+// Quoted blanks stay, text after the quote goes, an unclosed quote ends at the
+// line end; after a head alone on its line, a line read takes the next, verbatim.
+TEST(SkinFields, FieldsLinesAndNumbersThatAreWholeFieldsWithinTheirWidth) {
     FieldReader in(QStringLiteral("a,b\r\nc\rd\ne,  spaced out  ,\t\"a, b\" ,"
-                                  "\"  kept  \"junk,,\"open, line\nnext"));
+                                  "\"  kept  \"junk,,\"open, line\n/,rest of it\r\n;\r\n"
+                                  "  kept, verbatim  \r\nnext"));
     QStringList got;
-    while (!in.AtEnd())
+    for (int i = 0; i < 11; ++i)
         got << in.Field();
-    // Blanks inside quotes stay, text after the quote goes, an unclosed
-    // quote ends at the line end.
-    EXPECT_EQ(got, QStringList({"a", "b", "c", "d", "e", "spaced out", "a, b", "  kept  ", "",
-                                "open, line", "next"}));
+    got << in.Line() << in.Field() << in.Line() << in.Line();
+    EXPECT_EQ(got,
+              QStringList({"a", "b", "c", "d", "e", "spaced out", "a, b", "  kept  ", "",
+                           "open, line", "/", "rest of it", ";", "  kept, verbatim  ", "next"}));
+    EXPECT_TRUE(in.AtEnd());
     EXPECT_THROW(in.Field(), SkinError);
-}
-
-// A head alone on its line: the line read takes the next line, verbatim.
-TEST(SkinFields, ALineReadTakesTheRestOfTheLineOrTheNextLineAfterAFieldEndedOne) {
-    FieldReader in(QStringLiteral("/,rest of it\r\n;\r\n  kept, verbatim  \r\nnext"));
-    EXPECT_EQ(QStringList({in.Field(), in.Line(), in.Field(), in.Line(), in.Line()}),
-              QStringList({"/", "rest of it", ";", "  kept, verbatim  ", "next"}));
     EXPECT_THROW(in.Line(), SkinError);
-}
 
-TEST(SkinFields, NumbersAreWholeFieldsRoundedHalfToEvenWithinTheirWidth) {
-    FieldReader in(QStringLiteral("12, -3 ,,2.5,3.5,+7,1e2,32767,-32768"));
+    // Numbers are whole fields, rounded half to even; empty is 0.
+    FieldReader numbers(QStringLiteral("12, -3 ,,2.5,3.5,+7,1e2,32767,-32768"));
     for (int want : {12, -3, 0, 2, 4, 7, 100, 32767, -32768})
-        EXPECT_EQ(in.Int16(), want);
-    EXPECT_THROW(in.Int16(), SkinError); // past the end
+        EXPECT_EQ(numbers.Int16(), want);
+    EXPECT_THROW(numbers.Int16(), SkinError); // past the end
 
     for (const char* bad : {"abc", "12abc", "32768", "-32769", "٣"}) {
         FieldReader r(QString::fromUtf8(bad));
@@ -43,20 +39,7 @@ TEST(SkinFields, NumbersAreWholeFieldsRoundedHalfToEvenWithinTheirWidth) {
     EXPECT_THROW(wide.Int32(), SkinError);
 }
 
-TEST_F(SkinFormat, InfoTextCommentsAndTheMagicSharingItsLine) {
-    test::WriteSkin(programDir, "t.skin", ""); // the bitmaps
-    player->LoadSkin(programDir.write("a.skin", "VeltoSkin,Made by me, 2026\n200,100,0,0,0,0\n"
-                                                "face.bmp,res.bmp\n0,0,0,0,0,0,0,0\n/,second line\n"
-                                                "/\nthird line\n;\nB1,1,1,5,5,0,0,A,x\n"
-                                                ";,a comment, with commas\nB2,1,1,5,5,0,0,A,x\n"),
-                     false);
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
-    EXPECT_EQ(skin().SkinInfo, "Made by me, 2026\rsecond line\rthird line");
-    EXPECT_FALSE(s().Btn[1].visible); // swallowed by the comment alone on its line
-    EXPECT_TRUE(s().Btn[2].visible);
-}
-
-TEST_F(SkinFormat, RecordsKeepTheirFieldsWithTheFormatsOwnRules) {
+TEST_F(SkinFormat, RecordsInfoTextAndCommentsFollowTheFormatsOwnRules) {
     LoadRecords("B12,10,20,30,15,0,0,xyz,Play it\r\n"
                 "B13, 40 , 20 , 30 , 15 , 100 , 7 ,\"+\",~no tip\r\n"
                 "L3,5,6,50,12,255,128,0,9,DejaVu Sans,Clock\r\n"
@@ -65,66 +48,60 @@ TEST_F(SkinFormat, RecordsKeepTheirFieldsWithTheFormatsOwnRules) {
                 "D1,20,30,0,100,9,13,4,0,1,0,Time\r\nD2,20,50,0,120,9,13,4,0,1,3,~\r\n"
                 "D3,20,70,0,120,9,13,4,0,1,8,Clock\r\n"
                 "X,0,60,120,40,200,210,220,10,20,30,8,DejaVu Sans Mono,Playlist\r\n");
-    const ButtonElement& b12 = s().Btn[12];
-    EXPECT_EQ(b12.pressedFace, QPoint(10, 20)); // px + py = 0: its own place
-    EXPECT_EQ(QStringList({b12.toolTip, b12.tag, skin().BtnKey[12]}),
-              QStringList({"Play it", "0,0", "x"})); // the key: the first character only
-    const ButtonElement& b13 = s().Btn[13];
-    EXPECT_EQ(b13.pressedFace, QPoint(100, 7));
-    EXPECT_EQ(QStringList({b13.toolTip, b13.tag, skin().BtnKey[13]}),
-              QStringList({"", "100,7", "+"}));
-    const TextFieldElement& field = s().Lbl[lbl::Clock];
-    EXPECT_EQ(QList<QColor>({field.color, s().PlNames.textColor, s().PlNames.background}),
-              QList<QColor>({QColor(255, 128, 0), QColor(200, 210, 220), QColor(10, 20, 30)}));
-    EXPECT_EQ(QStringList({QString::number(field.fontSize), field.fontName, field.toolTip}),
-              QStringList({"9", "DejaVu Sans", "Clock"}));
-
+    // px + py = 0: the button's own place; a key is its first character; "~" hides the tip.
+    EXPECT_TRUE(s().Btn[12].pressedFace == QPoint(10, 20) &&
+                s().Btn[13].pressedFace == QPoint(100, 7));
+    EXPECT_EQ(QStringList(
+                  {s().Btn[12].toolTip, s().Btn[13].toolTip, skin().BtnKey[12], skin().BtnKey[13]}),
+              QStringList({"Play it", "", "x", "+"}));
+    // Colours are red, green, blue; the list's text colour comes first.
+    EXPECT_EQ(QList<QColor>({s().Lbl[lbl::Clock].color, s().PlNames.textColor}),
+              QList<QColor>({QColor(255, 128, 0), QColor(200, 210, 220)}));
     EXPECT_FALSE(s().Ind[4].visible); // placed; the lights decide when it shows
-    EXPECT_EQ(s().Ind[4].shape, LightShape::Circle);
-    EXPECT_EQ(s().Ind[5].shape, LightShape::Rectangle);
-
-    EXPECT_EQ(skin().SlideTab[slider::Volume].h, 60);
-    EXPECT_EQ(s().iSlider[slider::Volume].rect, QRect(100, 10, 12, 8));
-    EXPECT_EQ(s().iSlider[slider::Volume].knobFace, QPoint(150, 0));
-
-    EXPECT_EQ(s().Dig[dig::TrackNumber].rect, QRect(20, 50, 27, 13)); // count x dw
-    EXPECT_EQ(s().Dig[dig::PlayTime].rect.width(), 4 * 9 + 4);        // count 0: "00:00"
+    EXPECT_EQ(QList<LightShape>({s().Ind[4].shape, s().Ind[5].shape}),
+              QList<LightShape>({LightShape::Circle, LightShape::Rectangle})); // unknown: box
+    EXPECT_EQ(s().iSlider[slider::Volume].rect, QRect(100, 10, 12, 8)); // the knob's own size
+    EXPECT_EQ(s().Dig[dig::TrackNumber].rect, QRect(20, 50, 27, 13));   // count x dw
+    EXPECT_EQ(s().Dig[dig::PlayTime].rect.width(), 4 * 9 + 4);          // count 0: "00:00"
     EXPECT_EQ(s().Dig[dig::Clock].rect.width(), 4 * 9 + 4); // the clock, whatever its count
+
+    test::WriteSkin(programDir, "t.skin", ""); // the bitmaps
+    player->LoadSkin(programDir.write("a.skin", "VeltoSkin,Made by me, 2026\n200,100,0,0,0,0\n"
+                                                "face.bmp,res.bmp\n0,0,0,0,0,0,0,0\n/,second line\n"
+                                                "/\nthird line\n;\nB1,1,1,5,5,0,0,A,x\n"
+                                                ";,a comment, with commas\nB2,1,1,5,5,0,0,A,x\n"),
+                     false);
+    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+    EXPECT_EQ(skin().SkinInfo, "Made by me, 2026\rsecond line\rthird line");
+    EXPECT_TRUE(!s().Btn[1].visible && s().Btn[2].visible); // B1 swallowed by a lone ";"
 }
 
-TEST_F(SkinFormat, PointsCountOnlyAfterTheirAnnouncementAndOnlyUpToIt) {
-    LoadRecords("P5,5\r\nN3\r\nP0,0\r\nP10,0\r\nP10,10\r\nP99,99\r\n");
-    ASSERT_EQ(s().outline.size(), 1u);
-    EXPECT_EQ(s().outline[0], QPolygon({QPoint(0, 0), QPoint(10, 0), QPoint(10, 10)}));
-
-    LoadRecords("N3\r\nP0,0\r\nP10,0\r\n"); // two of three: rectangular
-    EXPECT_TRUE(s().outline.empty());
-
+TEST_F(SkinFormat, PointsCountOnlyAfterTheirAnnouncementAndAMissingPictureSkipsToItsLabel) {
+    using Outline = std::vector<QPolygon>;
+    auto outline = [&](const QByteArray& records) { return LoadRecords(records), s().outline; };
+    EXPECT_EQ(outline("P5,5\r\nN3\r\nP0,0\r\nP10,0\r\nP10,10\r\nP99,99\r\n"),
+              Outline({QPolygon({QPoint(0, 0), QPoint(10, 0), QPoint(10, 10)})}));
+    EXPECT_TRUE(outline("N3\r\nP0,0\r\nP10,0\r\n").empty()); // two of three: rectangular
     // A second announcement clears the points but not the count read so far.
-    LoadRecords("N4\r\nP1,1\r\nP2,2\r\nN3\r\nP3,3\r\n");
-    ASSERT_EQ(s().outline.size(), 1u);
-    EXPECT_EQ(s().outline[0], QPolygon({QPoint(0, 0), QPoint(0, 0), QPoint(3, 3)}));
-}
+    EXPECT_EQ(outline("N4\r\nP1,1\r\nP2,2\r\nN3\r\nP3,3\r\n"),
+              Outline({QPolygon({QPoint(0, 0), QPoint(0, 0), QPoint(3, 3)})}));
 
-TEST_F(SkinFormat, AMissingPictureSkipsToItsLabel) {
     LoadRecords("R1,missing.bmp\r\n?0,skip\r\n" + ButtonRecord(1) +
                 "L2,1,1,5,5,0,0,0,8,F,t\r\n:other\r\n" + ButtonRecord(4) + ":skip\r\n" +
                 ButtonRecord(3));
-    EXPECT_FALSE(s().Btn[1].visible || s().Lbl[2].visible || s().Btn[4].visible);
-    EXPECT_TRUE(s().Btn[3].visible);
+    EXPECT_TRUE(s().Btn[3].visible && !s().Btn[1].visible && !s().Lbl[2].visible &&
+                !s().Btn[4].visible);
 
     // Loaded: the flag is 1, so ?0 does not skip and ?1 does; "E" ends even a skip.
     test::WriteBitmap(programDir, "there.bmp", {4, 4}, Qt::white);
     LoadRecords("R1,there.bmp\r\n?0,a\r\n" + ButtonRecord(1) + ":a\r\n?1,b\r\n" + ButtonRecord(2) +
                 "E\r\n:b\r\n" + ButtonRecord(3));
-    EXPECT_TRUE(s().Btn[1].visible);
-    EXPECT_FALSE(s().Btn[2].visible || s().Btn[3].visible);
+    EXPECT_TRUE(s().Btn[1].visible && !s().Btn[2].visible && !s().Btn[3].visible);
 }
 
-// Link buttons take one more field. Bad element numbers, and R/W/Z with a bad
-// number whose fields are then read as heads, are listed in one message;
+// Bad numbers (R/W/Z fields then read as heads) are listed in one message;
 // zero-sized fields and lights are not.
-TEST_F(SkinFormat, LinkButtonsTakeOneMoreFieldAndBadElementsAreListedInOneMessage) {
+TEST_F(SkinFormat, BadElementsAreListedInOneMessageAndAMalformedNumberEndsTheLoad) {
     LoadRecords("B48,1,1,5,5,0,0,A,tip\r\n" + ButtonRecord(3) +
                 "B49,1,1,5,5,0,0,A,tip,other.skin\r\n" + "B50,1,1,5,5,0,0,A,tip,\"back.skin\"\r\n" +
                 ButtonRecord(4) + "L21,1,1,5,5,0,0,0,8,F,t\r\nB51,1,1,5,5,0,0,A,tip\r\n" +
@@ -138,28 +115,22 @@ TEST_F(SkinFormat, LinkButtonsTakeOneMoreFieldAndBadElementsAreListedInOneMessag
     EXPECT_EQ(dialogs.messages[0],
               "Error in skin file!\rThe skin file contains references to the following elements "
               "that do not exist!:\r L21 B51 S9 R3 W7 Z2 D7");
-    EXPECT_EQ(skin().SkinLink1, "other.skin");
-    EXPECT_EQ(skin().SkinLink2, "back.skin");
+    EXPECT_TRUE(skin().SkinLink1 == "other.skin" && skin().SkinLink2 == "back.skin");
     for (int n : {2, 3, 4, 6, 7, 8}) // B49, B50 and B51 read all their fields
         EXPECT_TRUE(s().Btn[n].visible) << n;
     EXPECT_FALSE(s().Btn[0].visible || s().Lbl[1].visible || s().iCover.visible ||
                  s().Dig[0].visible);
     EXPECT_EQ(s().Ind[2].rect, QRect(-10, -10, 5, 5));
-    EXPECT_FALSE(s().Btn[5].visible);
-    EXPECT_EQ(skin().BtnKey[5], "Q"); // hidden, but its key still counts
-}
+    EXPECT_TRUE(!s().Btn[5].visible && skin().BtnKey[5] == "Q"); // hidden, its key still counts
 
-TEST_F(SkinFormat, AMalformedNumberEndsTheLoadWithWhatWasApplied) {
+    // A malformed number ends the load with what was applied, and says nothing.
+    dialogs.messages.clear();
     LoadRecords("B51,1,1,5,5,0,0,A,bad\r\n" + ButtonRecord(1) + "N3\r\nP0,0\r\nP5,0\r\nP5,5\r\n" +
                 "B2,1,x,5,5,0,0,A,x\r\n" + ButtonRecord(3));
-    EXPECT_TRUE(s().Btn[1].visible);
-    EXPECT_FALSE(s().Btn[3].visible);
-    EXPECT_TRUE(s().outline.empty());        // the outline is cut only at a full load
-    EXPECT_TRUE(dialogs.messages.isEmpty()); // and nothing is reported
-    EXPECT_TRUE(player->Timer1.isActive());
+    EXPECT_TRUE(s().Btn[1].visible && !s().Btn[3].visible);
+    EXPECT_TRUE(s().outline.empty()); // the outline is cut only at a full load
+    EXPECT_TRUE(dialogs.messages.isEmpty());
 
     LoadRecords(ButtonRecord(1) + "B2,1,1,5"); // past the end
-    EXPECT_TRUE(s().Btn[1].visible);
-    EXPECT_FALSE(s().Btn[2].visible);
-    EXPECT_TRUE(player->Timer1.isActive());
+    EXPECT_TRUE(s().Btn[1].visible && !s().Btn[2].visible && player->Timer1.isActive());
 }

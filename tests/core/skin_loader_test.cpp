@@ -5,72 +5,38 @@ using namespace velto;
 using test::ButtonRecord;
 using test::WriteSkin;
 
-namespace {
-
 const QByteArray kRichRecords = ButtonRecord(1) +
                                 "L2,1,1,5,5,0,0,0,8,F,t\r\n"
                                 "D1,1,1,0,0,4,4,2,0,0,0,t\r\nS1,1,1,50,0,0,0,4,4,t\r\n"
                                 "C,1,1,5,5,t\r\nX,1,1,5,5,0,0,0,9,9,9,8,F,t\r\n"
                                 "N4\r\nP0,0\r\nP10,0\r\nP10,10\r\nP0,10\r\n";
 
-} // namespace
-
 using SkinLoading = test::PlayerFixture;
 
-TEST_F(SkinLoading, AppliesTheHeaderThenASkinWithoutRecordsHidesEverything) {
+TEST_F(SkinLoading, AppliesTheHeaderHidesWhatANewSkinLacksAndResolvesNamesInTheSkinsFolder) {
     const QString path = WriteSkin(programDir, "a.skin", kRichRecords);
     player->HFlag = player->Small = 1;
     player->LoadSkin(path, false);
     EXPECT_TRUE(dialogs.messages.isEmpty() && player->settings.Skin == path);
     EXPECT_TRUE(window.size == QSize(200, 100) && player->HFlag + player->Small == 0);
-    EXPECT_EQ(s().face.pixelColor(3, 3), QColor(Qt::darkBlue));
     ASSERT_TRUE(s().Btn[1].visible && s().Lbl[2].visible && s().Dig[1].visible &&
                 s().iSlider[1].visible && s().iCover.visible && s().PlNames.visible &&
                 !s().outline.empty());
 
     LoadRecords("");
-    auto hidden = [](const auto& elements) {
-        return std::none_of(std::begin(elements), std::end(elements),
-                            [](const auto& e) { return e.visible; });
-    };
-    EXPECT_TRUE(hidden(s().Btn) && hidden(s().Lbl) && hidden(s().Dig) && hidden(s().iSlider));
-    for (const auto& light : s().Ind) // parked; the lights alone decide when they show
-        EXPECT_EQ(light.rect, QRect(-10, -10, 5, 5));
-    EXPECT_FALSE(s().iCover.visible || s().PlNames.visible || !s().outline.empty());
-    EXPECT_EQ(skin().SlideTab[1].w, 0); // track length zeroed
-    EXPECT_EQ(skin().BtnKey[1], "");    // keys go with their skin
+    EXPECT_FALSE(s().Btn[1].visible || s().Lbl[2].visible || s().Dig[1].visible ||
+                 s().iSlider[1].visible || s().iCover.visible || s().PlNames.visible ||
+                 !s().outline.empty());
+    EXPECT_EQ(s().Ind[1].rect, QRect(-10, -10, 5, 5)); // parked; the lights decide when it shows
+    EXPECT_TRUE(skin().SlideTab[1].w == 0 && skin().BtnKey[1].isEmpty()); // they go with their skin
 
     // Twips of a wide window do not fit 16 bits (15 twips a pixel here).
     player->LoadSkin(programDir.write("wide.skin", "VeltoSkin\nwide\n3000,100,0,0,0,0\n"
                                                    "face.bmp,res.bmp\n2,0,0,0,0,0,0,0\n"),
                      false);
     EXPECT_TRUE(skin().WinSize[0].width == 45000 && skin().CoolFlag == 2);
-}
 
-TEST_F(SkinLoading, ABadMagicOrAMissingSkinChangesNothingButTheMessage) {
-    const QString good = WriteSkin(programDir, "good.skin", kRichRecords);
-    player->LoadSkin(good, false);
-    const QImage face = s().face;
-    window.size = QSize(1, 1);
-    auto expectUnchanged = [&](const QString& skinName, const QStringList& messages) {
-        SCOPED_TRACE(skinName.toStdString());
-        dialogs.messages.clear();
-        player->LoadSkin(skinName, false);
-        EXPECT_EQ(dialogs.messages, messages);
-        EXPECT_TRUE(player->settings.Skin == good && window.size == QSize(1, 1) &&
-                    s().outline.size() == 1 && s().face == face);
-        EXPECT_TRUE(s().Btn[1].visible && player->Timer1.isActive());
-    };
-    for (const char* magic : {"VeltoSkins", "veltoskin", "", "VeltoSkin x"})
-        expectUnchanged(
-            programDir.write(magic + QStringLiteral(".skin"),
-                             magic + QByteArray("\ninfo\n1,1,1,1,1,1\nface.bmp,res.bmp\n")),
-            {"Invalid Skin!"});
-    player->settings.SkinPath = "/no/such/skins";
-    expectUnchanged("gone.skin", {"Skin not found!\rSkinName=gone.skin\rSkinPath=/no/such/skins"});
-}
-
-TEST_F(SkinLoading, NamesResolveAgainstTheSkinsFolderThenTheProgramFolder) {
+    // Names resolve against the skins folder, then the program folder.
     test::TempDir skins;
     WriteSkin(skins, "only-here.skin", "");
     WriteSkin(skins, "neighbour.skin", "");
@@ -79,14 +45,13 @@ TEST_F(SkinLoading, NamesResolveAgainstTheSkinsFolderThenTheProgramFolder) {
     player->settings.SkinPath = skins.path(); // no trailing slash: one is added
     player->LoadSkin("only-here.skin", false);
     EXPECT_EQ(player->settings.Skin, skins.path() + "/only-here.skin");
-    player->LoadSkin("sub\\FALLBACK.SKIN", false); // missing there: the program folder's
-    EXPECT_EQ(player->settings.Skin, inProgram);
-    EXPECT_TRUE(s().Btn[2].visible);
-
-    // A name with a drive colon is never joined to the skins folder.
+    // Missing there: the program folder's. A name with a drive colon is never
+    // joined to the skins folder.
     skins.write("C:\\skins\\fallback.skin", "VeltoSkin\n");
-    player->LoadSkin("C:\\skins\\fallback.skin", false);
-    EXPECT_EQ(player->settings.Skin, inProgram);
+    for (const char* name : {"sub\\FALLBACK.SKIN", "C:\\skins\\fallback.skin"}) {
+        player->LoadSkin(name, false);
+        EXPECT_TRUE(player->settings.Skin == inProgram && s().Btn[2].visible) << name;
+    }
 
     // Without a skins folder, the folder of the skin last loaded is the base.
     player->settings.SkinPath.clear();
@@ -96,14 +61,35 @@ TEST_F(SkinLoading, NamesResolveAgainstTheSkinsFolderThenTheProgramFolder) {
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
 }
 
-TEST_F(SkinLoading, MissingBitmapsAreReportedAndTheLoadGoesOn) {
-    const QString path = programDir.write("nobmp.skin", test::SkinHeader() + ButtonRecord(1));
+TEST_F(SkinLoading, ABadMagicOrAMissingSkinChangesNothingButMissingBitmapsOnlyWarn) {
+    const QString good = WriteSkin(programDir, "good.skin", kRichRecords);
+    player->LoadSkin(good, false);
+    const QImage face = s().face;
+    window.size = QSize(1, 1);
+    auto expectUnchanged = [&](const QString& skinName, const QStringList& messages) {
+        dialogs.messages.clear();
+        player->LoadSkin(skinName, false);
+        EXPECT_EQ(dialogs.messages, messages) << skinName.toStdString();
+        EXPECT_TRUE(player->settings.Skin == good && window.size == QSize(1, 1) &&
+                    s().outline.size() == 1 && s().face == face && s().Btn[1].visible &&
+                    player->Timer1.isActive());
+    };
+    for (const char* magic : {"VeltoSkins", "veltoskin", "", "VeltoSkin x"})
+        expectUnchanged(
+            programDir.write(magic + QStringLiteral(".skin"),
+                             magic + QByteArray("\ninfo\n1,1,1,1,1,1\nface.bmp,res.bmp\n")),
+            {"Invalid Skin!"});
+    player->settings.SkinPath = "/no/such/skins";
+    expectUnchanged("gone.skin", {"Skin not found!\rSkinName=gone.skin\rSkinPath=/no/such/skins"});
+
+    // Missing bitmaps are only reported: the load goes on.
+    const QString path = programDir.write("bare/n.skin", test::SkinHeader() + ButtonRecord(2));
+    dialogs.messages.clear();
     player->LoadSkin(path, false);
     EXPECT_EQ(dialogs.messages,
-              QStringList({"Main bitmap not found: " + programDir.path() + "/face.bmp",
-                           "Resource bitmap not found: " + programDir.path() + "/res.bmp"}));
-    EXPECT_TRUE(s().Btn[1].visible);
-    EXPECT_EQ(player->settings.Skin, path);
+              QStringList({"Main bitmap not found: " + programDir.path() + "/bare/face.bmp",
+                           "Resource bitmap not found: " + programDir.path() + "/bare/res.bmp"}));
+    EXPECT_TRUE(s().Btn[2].visible && player->settings.Skin == path);
 }
 
 // A skin whose bitmaps lie in a folder the user points at: magenta Main.bmp.
@@ -121,8 +107,8 @@ protected:
             timerRanDuringDialog << player->Timer1.isActive();
         };
     }
-    void Choose(const QString& path) {
-        dialogs.fileAnswers.push_back(FileDialogResult{.fileName = path});
+    void Choose(const QString& f) {
+        dialogs.fileAnswers.push_back(FileDialogResult{.fileName = f});
     }
     test::TempDir bitmaps;
     QString skinFile;
@@ -133,8 +119,7 @@ TEST_F(ImportedSkin, AtStartUpItAsksNothingAndThroughSelectSkinEveryTime) {
     store.Set("Skin", skinFile);
     store.Set("SkinImport", bitmaps.path() + "/");
     player->Form_Load({});
-    EXPECT_TRUE(dialogs.fileRequests.empty());
-    EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
+    EXPECT_TRUE(dialogs.fileRequests.empty() && dialogs.messages.isEmpty());
     EXPECT_TRUE(s().face.pixelColor(10, 10) == QColor(Qt::magenta) && s().Btn[1].visible);
 
     player->settings.SkinPath = "/my/skins";
@@ -147,9 +132,8 @@ TEST_F(ImportedSkin, AtStartUpItAsksNothingAndThroughSelectSkinEveryTime) {
     ASSERT_EQ(dialogs.fileRequests.size(), 4u);
     EXPECT_EQ(dialogs.fileRequests[0].initialFolder, "/my/skins");
     for (const FileDialogRequest& import : {dialogs.fileRequests[1], dialogs.fileRequests[3]})
-        EXPECT_EQ(QStringList({import.title, import.filter, import.fileName, import.initialFolder}),
-                  QStringList({"Import Skin", "Other player skin (main.bmp)|main.bmp", "main.bmp",
-                               "/where/it/was"}));
+        EXPECT_TRUE(import.filter == "Other player skin (main.bmp)|main.bmp" &&
+                    import.initialFolder == "/where/it/was");
     // The playback timer stops for the import dialog, which runs inside the load.
     EXPECT_EQ(timerRanDuringDialog, QList<bool>({true, false, true, false}));
     EXPECT_TRUE(player->settings.SkinImport == bitmaps.path() + "/" && player->Timer1.isActive());
@@ -163,7 +147,7 @@ TEST_F(ImportedSkin, CancellingEitherDialogChangesNothing) {
     Choose(""); // no file chosen is a cancel too
     player->SelectSkin();
     EXPECT_EQ(dialogs.fileRequests.back().initialFolder, programDir.path());
-    EXPECT_TRUE(player->settings.Skin == before && player->settings.SkinImport.isEmpty());
+    EXPECT_TRUE(player->settings.Skin == before && player->settings.SkinImport.isEmpty() &&
+                player->Timer1.isActive());
     EXPECT_TRUE(s().Btn[2].visible && s().face.pixelColor(1, 1) == QColor(Qt::darkBlue));
-    EXPECT_TRUE(player->Timer1.isActive() && dialogs.messages.isEmpty());
 }

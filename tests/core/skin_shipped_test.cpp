@@ -4,46 +4,38 @@
 
 using namespace velto;
 
-namespace {
-
 class ShippedSkins : public test::PlayerFixture {
 protected:
     ShippedSkins() { test::CopyShippedSkins(programDir); }
 
-    // Every placed element lies inside the window, and its faces inside the
-    // resource picture.
+    // Every placed element lies inside the window, its faces inside the resource picture.
     void ExpectElementsInside() {
         const QRect inWindow(QPoint(0, 0), s().windowPixels), resource = s().ResBmp.rect();
-        for (int n = 1; n <= kButtons; ++n) {
-            const ButtonElement& b = s().Btn[n];
-            if (!b.visible) continue;
-            EXPECT_TRUE(inWindow.contains(b.rect)) << "button " << n;
-            EXPECT_TRUE(resource.contains(QRect(b.pressedFace, b.rect.size()))) << "face " << n;
-        }
+        for (const ButtonElement& b : s().Btn)
+            EXPECT_TRUE(!b.visible || (inWindow.contains(b.rect) &&
+                                       resource.contains(QRect(b.pressedFace, b.rect.size()))))
+                << b.toolTip.toStdString();
         for (int n = 1; n <= kDigitFields; ++n)
             EXPECT_TRUE(!s().Dig[n].visible || inWindow.contains(s().Dig[n].rect)) << n;
         for (int n = 1; n <= kSliders; ++n) {
             const SliderElement& k = s().iSlider[n];
-            if (!k.visible) continue;
             const SliderTable& t = skin().SlideTab[n];
             // A knob travels its track; the level bar grows along it instead.
             const QRect reach =
                 n == slider::LevelBar ? k.rect : k.rect.united(k.rect.translated(t.w, t.h));
-            EXPECT_TRUE(inWindow.contains(reach)) << "slider " << n;
-            EXPECT_TRUE(resource.contains(QRect(k.knobFace, k.rect.size()))) << "knob " << n;
+            EXPECT_TRUE(!k.visible || (inWindow.contains(reach) &&
+                                       resource.contains(QRect(k.knobFace, k.rect.size()))))
+                << "slider " << n;
         }
     }
 };
 
-} // namespace
-
-TEST_F(ShippedSkins, BothLoadWithoutAWordAndTheirLinksLeadToEachOther) {
+TEST_F(ShippedSkins, BothLoadWithoutAWordLinkToEachOtherAndTheDefaultHasEveryButtonAndKey) {
     player->Form_Load({}); // a first start: the default skin from the program folder
     EXPECT_EQ(dialogs.messages,
               QStringList({"Previously selected skin not found ()! Using default"}));
     EXPECT_EQ(player->settings.Skin, programDir.file("default.skin"));
-    EXPECT_TRUE(window.size == QSize(460, 484) && s().face.size() == window.size);
-    EXPECT_EQ(s().outline.size(), 3u);
+    EXPECT_EQ(s().face.size(), window.size);
     ExpectElementsInside();
 
     dialogs.messages.clear();
@@ -51,7 +43,6 @@ TEST_F(ShippedSkins, BothLoadWithoutAWordAndTheirLinksLeadToEachOther) {
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
     EXPECT_EQ(player->settings.Skin, programDir.file("compact.skin"));
     EXPECT_TRUE(s().Btn[Code(Action::SkinLink2)].visible);
-    EXPECT_FALSE(s().iCover.visible); // covers go to the Now Playing window
     ExpectElementsInside();
     // A non-rectangular outline of more than one polygon.
     ASSERT_EQ(skin().RgnCounts.size(), 2u);
@@ -64,17 +55,13 @@ TEST_F(ShippedSkins, BothLoadWithoutAWordAndTheirLinksLeadToEachOther) {
                 puck.contains(s().Btn[Code(Action::PlayPause)].rect));
 
     player->DoIt(Code(Action::SkinLink2));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_EQ(player->settings.Skin, programDir.file("default.skin"));
-}
+    EXPECT_TRUE(dialogs.messages.isEmpty() && player->settings.Skin.endsWith("/default.skin"));
 
-TEST_F(ShippedSkins, TheDefaultSkinHasAVisibleButtonForEveryActionAndDistinctKeys) {
-    player->LoadSkin(programDir.file("default.skin"), false);
+    // The default skin has a visible button for every action, and distinct keys.
     const QRegion outline = OutlineRegion(s());
-    std::vector<int> actions;
+    std::vector<int> actions{Code(Action::SkinLink1)};
     for (int n = 1; n <= Code(Action::PlayPause); ++n)
         actions.push_back(n);
-    actions.push_back(Code(Action::SkinLink1));
     for (int n : actions) {
         SCOPED_TRACE(n);
         const ButtonElement& b = s().Btn[n];
@@ -95,8 +82,7 @@ TEST_F(ShippedSkins, TheDefaultSkinHasAVisibleButtonForEveryActionAndDistinctKey
     QStringList keys;
     for (const QString& key : skin().BtnKey)
         if (!key.isEmpty()) keys << key;
-    EXPECT_EQ(keys.join(""), keys.join("").toUpper());
-    EXPECT_EQ(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+    EXPECT_TRUE(keys.join("") == keys.join("").toUpper() && !keys.removeDuplicates());
     for (int n = Code(Action::VolDown); n <= Code(Action::AddFolder); ++n)
         EXPECT_FALSE(skin().BtnKey[n].isEmpty()) << n;
 }
