@@ -56,7 +56,7 @@ TEST_F(CoverTest, TagPicturesTheLaterNameWinsElseNoCover) {
     EXPECT_EQ(FindPic(music.file("c/Solo")), music.file("c/Solo.png"));
 }
 
-TEST_F(CoverTest, APlaylistPictureShowsOnceUntilClearedAndTheNowPlayingWindowFollows) {
+TEST_F(CoverTest, APlaylistPictureShowsOnceUntilTheListIsCleared) {
     const QString list = music.write("Party.m3u", "");
     music.write("Party.gif", RedGif());
     player->PlRead(list);
@@ -82,7 +82,9 @@ TEST_F(CoverTest, APlaylistPictureShowsOnceUntilClearedAndTheNowPlayingWindowFol
         player->LoadCover(music.write("bad.gif", bad));
         EXPECT_TRUE(Shown().isEmpty() && Picture().isNull() && dialogs.messages.isEmpty());
     }
+}
 
+TEST_F(CoverTest, DottedNamesLargePicturesAndTheNowPlayingWindow) {
     // Opened first, the window shows the cover the settings name.
     player->settings.LastCover = music.write("last.bmp", PictureBytes("BMP", Qt::blue));
     player->DoIt(Code(Action::NowPlaying));

@@ -217,8 +217,9 @@ TEST_F(OptionsDialog, TheDocumentsShowAndEveryTabIsLaidOutWithNothingCutAtAnyFon
                 const QRect inPage(w->mapTo(page, QPoint(0, 0)), w->size());
                 EXPECT_TRUE(page->rect().contains(inPage)) << w->objectName().toStdString();
                 auto* label = qobject_cast<QLabel*>(w);
-                if ((label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w))
+                if ((label && !label->wordWrap()) || qobject_cast<QAbstractButton*>(w)) {
                     EXPECT_GE(w->width(), w->sizeHint().width()) << w->objectName().toStdString();
+                }
             }
         }
         host.CloseDialog();
