@@ -3,8 +3,6 @@
 #include "platform/MediaElement.h"
 #include "scheduler/Scheduler.h"
 
-#include <QFile>
-
 using namespace velto;
 using velto::test::PlayerFixture;
 
@@ -28,77 +26,96 @@ protected:
 
 } // namespace
 
-TEST_F(Schedule, OnTimesPlayTheirEntryAndOffTimesStopAndHide) {
-    player->AutoList = {"D 07:30 07:45 02", "E 07:31       00", "S 07:32 07:33 03"};
+TEST_F(Schedule, OnTimesPlayTheirEntryOffTimesStopAndHideAndANewDayActsAtOnce) {
+    player->AutoList = {"D 07:30 07:45 02", "E 07:31       00"};
     TickAt(QTime(7, 30, 0, 150));
-    EXPECT_EQ(player->TNum, 2);
-    EXPECT_NE(player->Playing, 0);
+    EXPECT_TRUE(player->TNum == 2 && player->Playing != 0);
     player->TNum = 1;
     TickAt(QTime(7, 31, 1)); // number 00 starts nothing
-    TickAt(QTime(7, 32, 0)); // a Saturday entry on a Monday
     EXPECT_EQ(player->TNum, 1);
     window.visible = true;
     TickAt(QTime(7, 45, 0)); // SnoozeHide 0: stopped, still shown
-    EXPECT_EQ(player->Playing, 0);
-    EXPECT_TRUE(window.visible);
+    EXPECT_TRUE(player->Playing == 0 && window.visible);
 
     player->settings.SnoozeHide = 1;
     player->AutoList = {"E 08:00 08:00 03"}; // on, then off, in the same minute
     TickAt(QTime(8, 0, 0));
-    EXPECT_EQ(player->TNum, 3);
-    EXPECT_EQ(player->Playing, 0);
-    EXPECT_FALSE(window.visible);
+    EXPECT_TRUE(player->TNum == 3 && player->Playing == 0 && !window.visible);
 
-    player->settings.Auto = 0; // nothing acts, the snooze field stays empty
-    player->settings.Snooze = 1;
-    player->surface.Lbl[lbl::Snooze].caption = "05";
+    player->settings.Auto = 0; // nothing acts
     player->AutoList = {"E 09:00 09:05 01"};
     TickAt(QTime(9, 0, 0));
-    TickAt(QTime(9, 0, 0, 200));
     EXPECT_EQ(player->Playing, 0);
-    EXPECT_EQ(player->surface.Lbl[lbl::Snooze].caption, "");
-}
+    player->settings.Auto = 1;
 
-TEST_F(Schedule, ANewDayChangesTheDateTextsAtOnceAndItsEntriesAct) {
+    // A new day changes the date texts at once and its entries act.
     EXPECT_EQ(player->surface.Lbl[lbl::Date].caption, "Monday December 7,2026");
     player->AutoList = {"R 00:00       01"};
     TickAt(QTime(0, 0, 0, 400), QDate(2026, 12, 10)); // a jump over three midnights
     EXPECT_EQ(player->surface.Lbl[lbl::Date].caption, "Thursday December 10,2026");
-    EXPECT_EQ(player->surface.Lbl[lbl::Day].caption, "Thu");
-    EXPECT_EQ(player->DowS, "R");
+    EXPECT_TRUE(player->surface.Lbl[lbl::Day].caption == "Thu" && player->DowS == "R");
     EXPECT_NE(player->Playing, 0);
 }
 
-TEST_F(Schedule, AMinutesSnoozeFiresAndDisarms) {
-    player->settings.Snooze = 1;
-    player->settings.SnoozeHide = 1;
+// 30 minutes until others are chosen.
+TEST_F(Schedule, TheSnoozeCountsDownOrWaitsForItsTimeThenStopsAndHides) {
+    Settings& set = player->settings;
+    SnoozeState& snooze = player->Schedule().snooze;
+    const QString& field = player->surface.Lbl[lbl::Snooze].caption;
+    const auto fires = [&](QTime time, QDate date = QDate(2026, 12, 7)) {
+        player->PlayIt();
+        TickAt(time, date);
+        return player->Playing == 0;
+    };
+    set.Snooze = set.SnoozeHide = 1;
     window.visible = true;
-    player->PlayIt();
-    player->Schedule().snooze.SnzMin_Click("5");
-    TickAt(QTime(10, 0, 30));
-    EXPECT_EQ(player->surface.Lbl[lbl::Snooze].caption, "05");
-    TickAt(QTime(10, 1, 0));
-    EXPECT_EQ(player->surface.Lbl[lbl::Snooze].caption, "04");
-    for (int m = 2; m <= 4; ++m)
-        TickAt(QTime(10, m, 0));
-    EXPECT_NE(player->Playing, 0);
-    TickAt(QTime(10, 5, 0));
-    EXPECT_EQ(player->Playing, 0);
-    EXPECT_FALSE(window.visible);
-    EXPECT_EQ(player->settings.Snooze, 0);
+    EXPECT_FALSE(fires(QTime(10, 0, 30)));
+    EXPECT_EQ(field, "30");
+    for (int m = 1; m < 30; ++m)
+        EXPECT_FALSE(fires(QTime(10, m, 0))) << m;
+    EXPECT_EQ(field, "01");
+    EXPECT_TRUE(fires(QTime(10, 30, 0)));
+    EXPECT_TRUE(field == "00" && !window.visible && set.Snooze == 0);
+
+    // Chosen after it ran out: shown at once, then down; re-armed, the full count
+    // though chosen just before a minute.
+    TickAt(QTime(11, 0, 0));
+    snooze.SnzMin_Click(kSnoozeMinuteItems.at(0));
+    snooze.cbSnoozeEn_Click(1, set.Snooze);
+    EXPECT_FALSE(fires(QTime(11, 0, 30)));
+    EXPECT_EQ(field, "05");
+    for (int m = 1; m < 5; ++m)
+        TickAt(QTime(11, m, 0));
+    EXPECT_TRUE(fires(QTime(11, 5, 0)));
+    snooze.cbSnoozeEn_Click(1, set.Snooze);
+    TickAt(QTime(11, 6, 0));
+    EXPECT_EQ(field, "04");
+
+    // At a set time: daily, as long as Auto is on; "7.30" names no time.
+    SnoozeState::SnzMd_Click(1, set.SnoozeMode);
+    EXPECT_TRUE(fires(QTime(23, 59, 0)));
+    EXPECT_EQ(field, "23:59");
+    EXPECT_TRUE(fires(QTime(23, 59, 5), QDate(2026, 12, 8)));
+    SnoozeState::SnoozeAt_Change("7:30", set.SnoozeTime);
+    EXPECT_TRUE(fires(QTime(7, 30, 0), QDate(2026, 12, 9)));
+    SnoozeState::SnoozeAt_Change("7.30", set.SnoozeTime);
+    EXPECT_FALSE(fires(QTime(7, 30, 0), QDate(2026, 12, 10)));
+    set.Auto = 0; // the field empties and the count waits
+    SnoozeState::SnzMd_Click(0, set.SnoozeMode);
+    EXPECT_FALSE(fires(QTime(7, 31, 0), QDate(2026, 12, 10)));
+    TickAt(QTime(7, 31, 0, 300), QDate(2026, 12, 10));
+    EXPECT_TRUE(field.isEmpty() && snooze.SnzLeft() == 4);
 }
 
 TEST_F(Schedule, TheListRoundTripsThroughStartAndExitAndSurvivesAFailedWrite) {
-    const QString file = userDir.write("autolist.txt", "D 07:30 08:15 03\rE 06:00       00\n\n");
+    userDir.write("autolist.txt", "D 07:30 08:15 03\rE 06:00       00\n\n");
     MakePlayer();
     player->Form_Load({});
     EXPECT_EQ(player->AutoList, QStringList({"D 07:30 08:15 03", "E 06:00       00"}));
     player->AutoList << "N 10:00 11:00 01";
     player->Form_Unload();
-    QFile written(file);
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), "D 07:30 08:15 03\r\nE 06:00       00\r\nN 10:00 11:00 01\r\n");
-    written.close();
+    EXPECT_EQ(userDir.read("autolist.txt"),
+              "D 07:30 08:15 03\r\nE 06:00       00\r\nN 10:00 11:00 01\r\n");
 
     userDir.write("autolist.txt", "E 06:00 07:00 01\r\n");
     MakePlayer();
@@ -109,7 +126,6 @@ TEST_F(Schedule, TheListRoundTripsThroughStartAndExitAndSurvivesAFailedWrite) {
         const test::FileSizeLimit limit(64);
         player->Form_Unload();
     }
-    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
-    EXPECT_EQ(written.readAll(), "E 06:00 07:00 01\r\n");
+    EXPECT_EQ(userDir.read("autolist.txt"), "E 06:00 07:00 01\r\n");
     EXPECT_TRUE(dialogs.messages.contains("Unable to write the Auto On/Off list!"));
 }

@@ -40,50 +40,40 @@ TEST(Id3v1, ReadsTheStandardPlaceAndShowsFields) {
     // ID3v1.1: byte 125 is 0 and byte 126 the track. A "tag" before it is no tag.
     const QByteArray v11 = QByteArray("c").leftJustified(28, ' ') + QByteArray("\0\7", 2);
     const auto rock = read(Audio(300) + "tag" + RawTag({"  Caf\xe9\0junk", 11}, v11, 17));
-    EXPECT_EQ(rock.Title, "Café");
-    EXPECT_EQ(rock.Track, "07");
-    EXPECT_EQ(GenreNames().value(rock.GenreEntry), "Rock");
+    EXPECT_EQ(rock.Title + rock.Track + GenreNames().value(rock.GenreEntry), "Café07Rock");
     EXPECT_EQ(read(Audio(300) + RawTag("x", "", 255)).GenreEntry, 0);
-    EXPECT_EQ(GenreNames().size(), 81);
-    EXPECT_EQ(GenreNames().last(), "Hard Rock");
 
     // Neither a "TAG" before the last 128 bytes (an APEv2 footer holds one) nor
     // a lower-case "tag" is a tag.
     for (const QByteArray& end : {QByteArray("APETAGEX").leftJustified(200, '\0'),
                                   QByteArray("tag").leftJustified(128, 'x')}) {
         const TagForm none = read(Audio(300) + end);
-        EXPECT_EQ(none.GenreEntry, 0);
-        EXPECT_EQ(none.Track, "00");
-        EXPECT_EQ(none.Title, "");
+        EXPECT_TRUE(none.GenreEntry == 0 && none.Track == "00" && none.Title.isEmpty());
     }
     EXPECT_FALSE(ReadId3v1(dir.write("t.mp3", Audio(255))));
     EXPECT_FALSE(ReadId3v1(dir.path()));
 }
 
-TEST(Id3v1, SaveAppendsOnceThenUpdatesInPlaceAndKeepsEverythingBefore) {
+TEST(Id3v1, SaveAppendsOnceThenUpdatesInPlaceAndARefusedOrFailedSaveChangesNothing) {
     test::TempDir dir;
     const QByteArray before = Audio(400) + QByteArray("APETAGEX").leftJustified(32, '\1');
     const QString path = dir.write("t.mp3", before);
     EXPECT_EQ(SaveIDTag(path, Form(QString(40, u'T'), "7")), TagSaveOutcome::Added);
     QByteArray after = dir.read("t.mp3");
-    ASSERT_EQ(after.size(), before.size() + 128);
-    EXPECT_EQ(after.first(before.size()), before);
+    ASSERT_TRUE(after.size() == before.size() + 128 && after.startsWith(before));
     EXPECT_EQ(after.sliced(before.size() + 3, 30), QByteArray(30, 'T'));
     EXPECT_EQ(after.sliced(before.size() + 125, 3), QByteArray("\0\7\xfe", 3));
 
     EXPECT_EQ(SaveIDTag(path, Form("Short \u03a9\U0001F600", "", 3)), TagSaveOutcome::Updated);
     after = dir.read("t.mp3");
-    ASSERT_EQ(after.size(), before.size() + 128);
-    EXPECT_EQ(after.first(before.size()), before);
+    ASSERT_TRUE(after.size() == before.size() + 128 && after.startsWith(before));
     EXPECT_EQ(after.sliced(before.size() + 3, 30), QByteArray("Short ??").leftJustified(30, ' '));
     EXPECT_EQ(ReadId3v1(path).value().Genre, 2);
-    EXPECT_EQ(*TagSaveMessage(TagSaveOutcome::Updated), "Tag Updated!");
 
     // A v1.0 comment of 30 characters survives a save with track 0.
     const QByteArray comment(30, 'C');
     const QString v10 = dir.write("v10.mp3", Audio(300) + RawTag("t", comment, 1));
     const TagForm form = TagFormOf(ReadId3v1(v10).value());
-    EXPECT_EQ(form.Comment, comment);
     EXPECT_EQ(SaveIDTag(v10, form), TagSaveOutcome::Updated);
     EXPECT_EQ(dir.read("v10.mp3").last(31).first(30), comment);
 
@@ -91,28 +81,23 @@ TEST(Id3v1, SaveAppendsOnceThenUpdatesInPlaceAndKeepsEverythingBefore) {
     EXPECT_EQ(SaveIDTag(tiny, form), TagSaveOutcome::TooShort);
     EXPECT_FALSE(TagSaveMessage(TagSaveOutcome::TooShort));
     EXPECT_EQ(dir.read("tiny.mp3"), Audio(255));
-}
 
-TEST(Id3v1, RefusedAndFailedSavesLeaveTheFileAsItWas) {
-    test::TempDir dir;
-    const QByteArray before = Audio(1000);
-    const QString path = dir.write("t.mp3", before);
+    const QByteArray plain = Audio(1000);
+    const QString untagged = dir.write("u.mp3", plain);
     for (const char* track : {"256", "x", "-1", "7x", "1.5"})
-        EXPECT_EQ(SaveIDTag(path, Form("t", track)), TagSaveOutcome::BadTrack) << track;
-    EXPECT_EQ(TrackNumber(" 255 "), 255);
-    EXPECT_EQ(TrackNumber(""), 0);
-    EXPECT_EQ(*TagSaveMessage(TagSaveOutcome::BadTrack), "Track must be a number from 0 to 255!");
+        EXPECT_EQ(SaveIDTag(untagged, Form("t", track)), TagSaveOutcome::BadTrack) << track;
+    EXPECT_TRUE(TrackNumber(" 255 ") == 255 && TrackNumber("") == 0);
 
     // The file may grow by 50 bytes only: the append fails halfway and is cut back.
     const auto saveWithin50Bytes = [&] {
-        const rlim_t most = rlim_t(before.size() + 50);
+        const rlim_t most = rlim_t(plain.size() + 50);
         const rlimit limit{most, most};
         setrlimit(RLIMIT_FSIZE, &limit);
         std::signal(SIGXFSZ, SIG_IGN);
-        std::exit(int(SaveIDTag(path, Form("t", "1"))));
+        std::exit(int(SaveIDTag(untagged, Form("t", "1"))));
     };
     EXPECT_EXIT(saveWithin50Bytes(), testing::ExitedWithCode(int(TagSaveOutcome::WriteFailed)), "");
-    EXPECT_EQ(dir.read("t.mp3"), before);
+    EXPECT_EQ(dir.read("u.mp3"), plain);
 
     // A FIFO would block a reader; a missing file is not made.
     ASSERT_EQ(mkfifo(dir.file("fifo.mp3").toLocal8Bit().constData(), 0600), 0);
@@ -135,7 +120,7 @@ TEST(Id3v1, SaveReplacesTheFileWholeKeepingModeAndLinks) {
     ASSERT_EQ(stat(native.constData(), &now), 0);
     EXPECT_NE(now.st_ino, old.st_ino) << "a new file, renamed over the old one";
     EXPECT_EQ(now.st_mode & 07777, 0640u);
-    EXPECT_EQ(dir.read("t.mp3").first(before.size()), before);
+    EXPECT_TRUE(dir.read("t.mp3").startsWith(before));
     EXPECT_EQ(ReadId3v1(path).value().Title.trimmed(), "new");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"t.mp3"});
@@ -150,5 +135,4 @@ TEST(Id3v1, SaveReplacesTheFileWholeKeepingModeAndLinks) {
     ASSERT_EQ(link(native.constData(), QFile::encodeName(dir.file("hard.mp3")).constData()), 0);
     EXPECT_EQ(SaveIDTag(path, Form("both", "3")), TagSaveOutcome::Updated);
     EXPECT_EQ(ReadId3v1(dir.file("hard.mp3")).value().Title.trimmed(), "both");
-    EXPECT_EQ(dir.read("hard.mp3").size(), before.size() + 128);
 }
