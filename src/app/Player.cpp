@@ -91,6 +91,7 @@ void Player::Forward() { playback_->transport.Forward(); }
 void Player::NextTrack() { playback_->transport.NextTrack(); }
 void Player::PrevTrack() { playback_->transport.PrevTrack(); }
 void Player::PlayFrom(int32_t SPos) { playback_->transport.PlayFrom(SPos); }
+void Player::MoveTo(int32_t SPos) { playback_->transport.MoveTo(SPos); }
 void Player::IntroToggle() { playback_->transport.IntroToggle(); }
 void Player::StpToggle() { playback_->transport.StpToggle(); }
 void Player::RepeatToggle() { playback_->transport.RepeatToggle(); }

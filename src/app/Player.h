@@ -134,6 +134,7 @@ public:
     void NextTrack();
     void PrevTrack();
     void PlayFrom(int32_t SPos) override;
+    void MoveTo(int32_t SPos);
     void OpenPlay();
     void IntroToggle();
     void StpToggle();

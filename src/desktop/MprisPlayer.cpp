@@ -133,16 +133,6 @@ void MprisPlayer::Play() {
         p_.DoIt(Code(Action::Pause));
 }
 
-// PlayFrom sets the medium playing; a paused player is paused again there,
-// through the pause button's procedure, so that it stays paused.
-void MprisPlayer::JumpTo(int64_t ms) {
-    const bool paused = p_.Paused != 0;
-    p_.PlayFrom(static_cast<int32_t>(ms));
-    if (!paused) return;
-    p_.DoIt(Code(Action::Pause));
-    p_.DoIt(Code(Action::Pause));
-}
-
 // A jump past the end goes to the next track.
 void MprisPlayer::Seek(qlonglong Offset) {
     if (!CanSeek()) return;
@@ -150,14 +140,14 @@ void MprisPlayer::Seek(qlonglong Offset) {
     if (target >= p_.SongLen)
         p_.DoIt(Code(Action::NextTrack));
     else
-        JumpTo(target);
+        p_.MoveTo(static_cast<int32_t>(target));
 }
 
 // Ignored unless it names the current track and a place inside it.
 void MprisPlayer::SetPosition(const QDBusObjectPath& TrackId, qlonglong Position) {
     if (!CanSeek() || TrackId != this->TrackId()) return;
     if (Position < 0 || Position / 1000 > p_.SongLen) return;
-    JumpTo(Position / 1000);
+    p_.MoveTo(static_cast<int32_t>(Position / 1000));
 }
 
 void MprisPlayer::OpenUri(const QString& Uri) {

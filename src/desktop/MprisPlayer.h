@@ -77,7 +77,6 @@ signals:
 private:
     QDBusObjectPath TrackId() const;
     bool HasTrack() const;
-    void JumpTo(int64_t ms);
 
     Player& p_;
 };

@@ -69,6 +69,18 @@ void Transport::PlayFrom(int32_t SPos) {
     element.Command(QStringLiteral("Play"));
 }
 
+// A jump from outside the window: a paused medium moves there and stays
+// paused, without playing a moment in between.
+void Transport::MoveTo(int32_t SPos) {
+    if (s_.Paused == 0) {
+        PlayFrom(SPos);
+        return;
+    }
+    MediaElement& element = e_.Element(s_.PlayUnit);
+    element.From = std::clamp(SPos, 0, std::max(s_.SongLen - 1000, 0));
+    element.Command(QStringLiteral("seek"));
+}
+
 void Transport::IntroToggle() {
     s_.Intro = static_cast<int16_t>(~s_.Intro);
     e_.parts.display.ShowLights();

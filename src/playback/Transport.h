@@ -22,6 +22,7 @@ public:
     void NextTrack();
     void PrevTrack();
     void PlayFrom(int32_t SPos);
+    void MoveTo(int32_t SPos);
     void IntroToggle();
     void StpToggle();
     void RepeatToggle();

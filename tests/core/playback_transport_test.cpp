@@ -44,6 +44,17 @@ TEST_F(TransportControls, PlayFromClampsAndLeavesPausedAlone) {
     EXPECT_EQ(media[0].plays.back().first, 14000);
     player->Reverse(); // in the first ten seconds: from the start
     EXPECT_EQ(media[0].plays.back().first, 0);
+
+    // A jump from a desktop client moves a paused medium without playing it.
+    player->PauseIt(); // stops the device that PlayFrom set going
+    player->PauseIt();
+    player->MoveTo(90000);
+    Tick();
+    EXPECT_TRUE(player->Paused == -1 && media[0].Mode() == kModeStopped);
+    EXPECT_EQ(player->Elapsed, 59000);
+    player->PauseIt();
+    player->MoveTo(20000);
+    EXPECT_TRUE(media[0].Mode() == kModePlaying && media[0].plays.back().first == 20000);
 }
 
 TEST_F(TransportControls, VolumeFollowsTheLouderChannelAndMuteKeepsTheLevel) {
