@@ -42,11 +42,13 @@ void MprisWatcher::AnnounceChanges() {
 
 // While the same track plays on, the position runs with the clock; a paused
 // one stands still. Anything else (a seek, the position slider, A-B repeat,
-// a track started again) is a jump.
+// a track started again) is a jump. The position is the one the playback
+// tick last read: a tick late at most, well inside the jump's margin, and
+// the pipeline is not asked again.
 void MprisWatcher::AnnounceJump() {
     const int64_t waited = sinceLast_.restart();
     const bool playing = s_.Playing != 0;
-    const int64_t position = adaptor_.PositionMs();
+    const int64_t position = playing ? s_.Elapsed : 0;
     if (playing && playing_ && s_.SongPath == path_ && s_.TNum == tnum_) {
         const int64_t expected = positionMs_ + (running_ ? waited : 0);
         if (std::llabs(position - expected) > kJumpMs) emit adaptor_.Seeked(position * 1000);

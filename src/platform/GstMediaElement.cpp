@@ -71,9 +71,9 @@ bool IsSink(GstObject* object) {
     return GST_IS_ELEMENT(object) && GST_OBJECT_FLAG_IS_SET(object, GST_ELEMENT_FLAG_SINK);
 }
 
-// A sink from the environment's description, or nothing to let playbin choose.
-GstElement* SinkFromEnvironment(const char* variable, QString* problem) {
-    const QByteArray description = qgetenv(variable);
+// A sink from a pipeline description; nothing for an empty one, to let
+// playbin choose.
+GstElement* SinkFrom(const QByteArray& description, QString* problem) {
     if (description.trimmed().isEmpty()) return nullptr;
     GError* error = nullptr;
     GstElement* bin = gst_parse_bin_from_description(description.constData(), TRUE, &error);
@@ -171,9 +171,14 @@ bool GstMediaElement::OpenUri(const QByteArray& uri) {
     g_object_weak_ref(G_OBJECT(pipeline_), PipelineGone, nullptr);
     bus_ = gst_element_get_bus(pipeline_);
     QString problem;
-    GstElement* audio = SinkFromEnvironment("VELTO_AUDIO_SINK", &problem);
+    // The audio sink brings its own volume element: the one playbin adds for
+    // a sink without a volume (ALSA, fakesink) outlives its pipeline in
+    // GStreamer 1.22, a leak on every track.
+    QByteArray audioSink = qgetenv("VELTO_AUDIO_SINK").trimmed();
+    if (audioSink.isEmpty()) audioSink = "autoaudiosink";
+    GstElement* audio = SinkFrom("volume ! " + audioSink, &problem);
     GstElement* video =
-        problem.isEmpty() ? SinkFromEnvironment("VELTO_VIDEO_SINK", &problem) : nullptr;
+        problem.isEmpty() ? SinkFrom(qgetenv("VELTO_VIDEO_SINK"), &problem) : nullptr;
     if (!problem.isEmpty()) {
         if (audio) gst_object_unref(gst_object_ref_sink(audio));
         Close();
@@ -235,6 +240,7 @@ bool GstMediaElement::Preroll() {
 void GstMediaElement::Handle(GstMessage* message) {
     switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_EOS: Ended(); break;
+    case GST_MESSAGE_DURATION_CHANGED: lengthChanged_ = true; break;
     case GST_MESSAGE_ERROR: {
         GError* error = nullptr;
         gchar* debug = nullptr;
@@ -261,7 +267,8 @@ void GstMediaElement::Handle(GstMessage* message) {
 
 void GstMediaElement::Drain() {
     if (!bus_) return;
-    const auto wanted = static_cast<GstMessageType>(GST_MESSAGE_ERROR | GST_MESSAGE_EOS);
+    const auto wanted = static_cast<GstMessageType>(GST_MESSAGE_ERROR | GST_MESSAGE_EOS |
+                                                    GST_MESSAGE_DURATION_CHANGED);
     while (GstMessage* message = gst_bus_pop_filtered(bus_, wanted)) {
         Handle(message);
         gst_message_unref(message);
@@ -275,7 +282,7 @@ void GstMediaElement::Drain() {
 void GstMediaElement::Ended() {
     if (!ended_) {
         lastPositionMs_ = std::max(lastPositionMs_, QueryPosition());
-        QueryLength();
+        QueryLength(true);
     }
     ended_ = true;
     playing_ = false;
@@ -380,6 +387,7 @@ void GstMediaElement::Close() {
     open_ = ready_ = playing_ = ended_ = failed_ = cd_ = false;
     cdTried_ = 0;
     lengthMs_ = lastPositionMs_ = 0;
+    lengthChanged_ = false;
 }
 
 int32_t GstMediaElement::QueryPosition() {
@@ -413,10 +421,14 @@ int32_t GstMediaElement::TrackLength() {
     return lengthMs_;
 }
 
-// Asked again until the end: the length of a VBR MP3 without a length header
-// is estimated from the frames read so far, and grows or shrinks as more are.
-void GstMediaElement::QueryLength() {
+// Asked again whenever the pipeline says it changed, until the end: the
+// length of a VBR MP3 without a length header is estimated from the frames
+// read so far, and grows or shrinks as more are. A length not yet known is
+// asked on every call.
+void GstMediaElement::QueryLength(bool always) {
     if (ended_ || !pipeline_ || !ready_) return;
+    if (!always && lengthMs_ > 0 && !lengthChanged_) return;
+    lengthChanged_ = false;
     gint64 ns = 0;
     if (gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &ns) && ns > 0) lengthMs_ = ToMs(ns);
 }

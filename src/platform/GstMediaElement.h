@@ -56,7 +56,7 @@ private:
     void SeekTo(int32_t fromMs, int32_t toMs);
     bool Seekable();
     int32_t QueryPosition();
-    void QueryLength();
+    void QueryLength(bool always = false);
     void ClearResult() { error_ = kErrNone, errorMessage_.clear(); }
 
     const int index_;
@@ -70,6 +70,7 @@ private:
     bool cd_ = false;
     int16_t cdTried_ = 0; // the CD track last opened, whether or not it worked
     int32_t lengthMs_ = 0;
+    bool lengthChanged_ = false; // the pipeline said its length changed
     int32_t lastPositionMs_ = 0;
     double volume_ = 1.0;
     int32_t error_ = kErrNone;

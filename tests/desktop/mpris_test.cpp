@@ -65,6 +65,18 @@ TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
     Ctl({"play"});
     EXPECT_TRUE(Eventually([] { return Seconds(Ctl({"position"})) > 20.5; }));
     EXPECT_EQ(Ctl({"status"}), "Playing");
+    // A jump within the playing track is announced to clients that follow
+    // the position.
+    QProcess monitor;
+    monitor.start("dbus-monitor", {"--session", "type='signal',member='Seeked'"});
+    ASSERT_TRUE(monitor.waitForReadyRead(5000)); // listening
+    Ctl({"position", "30"});
+    EXPECT_TRUE(Eventually([&] {
+        monitor.waitForReadyRead(100);
+        return QString::fromUtf8(monitor.peek(1 << 16)).contains("member=Seeked");
+    }));
+    monitor.kill();
+    monitor.waitForFinished();
     Ctl({"next"});
     EXPECT_TRUE(followed("Playing b"));
     EXPECT_NEAR(Ctl({"metadata", "mpris:length"}).toLongLong(), 50000000, 100000);
