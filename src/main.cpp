@@ -52,7 +52,7 @@ int main(int argc, char** argv) {
     velto::QuitSignals::Install();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velto"));
-    QApplication::setWindowIcon(velto::AppIcon());
+    velto::AppIcon(); // the windows' icon
     QApplication::setQuitOnLastWindowClosed(false);
 
     velto::QuitSignals quitSignals;
