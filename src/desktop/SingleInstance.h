@@ -4,14 +4,16 @@
 // local socket named from the user folder, and a later start hands its items
 // to it (or asks it to come forward) and ends. The socket lives in the user's
 // runtime folder, so this works without a session bus.
-#include <QLocalServer>
+#include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <map>
+#include <memory>
 #include <optional>
 
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace velto {
 
@@ -19,6 +21,7 @@ class SingleInstance : public QObject {
     Q_OBJECT
 public:
     explicit SingleInstance(const QString& userFolder, QObject* parent = nullptr);
+    ~SingleInstance() override;
 
     // Decides, before the window exists, which player this start is. When a
     // player already runs on the folder, it is handed `items` (or, with none,
@@ -38,11 +41,21 @@ signals:
     void RaiseAsked();
 
 private:
-    bool HandOver(QLocalSocket& socket, const QStringList& items);
-    void Receive(QLocalSocket* socket);
+    // A start that connected; read without blocking until its message is whole.
+    struct Caller {
+        QByteArray received;
+        std::unique_ptr<QSocketNotifier> notifier;
+    };
 
-    QString path_;
-    QLocalServer server_;
+    bool Listen(int* error);
+    void Accept();
+    void Receive(int fd);
+    void Drop(int fd);
+
+    QByteArray path_;
+    int listenFd_ = -1;
+    std::unique_ptr<QSocketNotifier> listening_;
+    std::map<int, Caller> callers_;
 };
 
 } // namespace velto

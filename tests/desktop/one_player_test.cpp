@@ -4,6 +4,12 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+
 #include <gtest/gtest.h>
 
 namespace velto::test {
@@ -13,6 +19,23 @@ QStringList PlaylistLines(const QString& home) {
     QFile f(home + "/playlist.m3u");
     if (!f.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(f.readAll()).split("\r\n", Qt::SkipEmptyParts);
+}
+
+// A caller that connects to every player socket, sends half a length and
+// stalls; the descriptors to close.
+std::vector<int> StallEveryPlayer() {
+    std::vector<int> fds;
+    for (const QString& name : QDir(RuntimeFolder()).entryList({"velto-*"}, QDir::System)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray path = QFile::encodeName(RuntimeFolder() + "/" + name);
+        std::memcpy(address.sun_path, path.constData(), size_t(path.size()));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            (void)::send(fd, "\0\0", 2, MSG_NOSIGNAL);
+        fds.push_back(fd);
+    }
+    return fds;
 }
 
 TEST(OnePlayer, SecondStartHandsItsFileToTheFirstAndEnds) {
@@ -52,9 +75,13 @@ TEST(OnePlayer, SocketOfAKilledPlayerIsTakenOverAndOtherFoldersHaveTheirOwn) {
 
     ProgramRun next(home.path(), {tones[1]});
     EXPECT_TRUE(Eventually([] { return Ctl({"metadata", "xesam:title"}) == "b"; }));
-    // It listens in the killed one's place: a later start hands over to it.
+    // It listens in the killed one's place: a later start hands over to it,
+    // while another caller stalls half-way.
+    const std::vector<int> stalled = StallEveryPlayer();
     ProgramRun later(home.path(), {tones[2]});
     EXPECT_EQ(later.ExitCode(), 0);
+    for (const int fd : stalled)
+        ::close(fd);
     EXPECT_TRUE(Eventually([] { return Ctl({"metadata", "xesam:title"}) == "c"; }));
 
     // A player on another folder runs beside it, under its own bus name.
