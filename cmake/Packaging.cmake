@@ -29,7 +29,7 @@ string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
   "libqt6gui6 (>= 6.4)"
   "libqt6widgets6 (>= 6.4)"
   "libqt6dbus6 (>= 6.4)"
-  "libqt6network6 (>= 6.4)"
+  "libqt6printsupport6 (>= 6.4)"
   "libgstreamer1.0-0 (>= 1.22)"
   "gstreamer1.0-plugins-base"
   "gstreamer1.0-plugins-good"
