@@ -4,7 +4,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace velto {
 
@@ -55,9 +54,18 @@ bool FileExists(const QString& s) {
 
 bool IsDirectory(const QString& s) { return !s.isEmpty() && QFileInfo(s).isDir(); }
 
+// A letter, then at least one letter, digit, "+", "." or "-", then "://":
+// "C://" is a drive, not a scheme. Asked for every entry of a long list.
 bool HasUrlScheme(const QString& s) {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+://"));
-    return scheme.match(s).hasMatch();
+    const auto letter = [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    };
+    if (s.isEmpty() || !letter(s.front())) return false;
+    qsizetype i = 1;
+    while (i < s.size() && (letter(s[i]) || (s[i] >= u'0' && s[i] <= u'9') || s[i] == u'+' ||
+                            s[i] == u'.' || s[i] == u'-'))
+        ++i;
+    return i >= 2 && QStringView(s).mid(i).startsWith(u"://");
 }
 
 QString NiceName(const QString& input) {

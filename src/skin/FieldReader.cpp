@@ -2,12 +2,36 @@
 
 #include "common/Numbers.h"
 
-#include <QRegularExpression>
-
 namespace velto {
 
 namespace {
+
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// [+-] digits [. digits] [e [+-] digits], with a digit before or after the point.
+bool IsNumber(QStringView f) {
+    qsizetype i = 0;
+    const auto digits = [&] {
+        const qsizetype from = i;
+        while (i < f.size() && f[i] >= u'0' && f[i] <= u'9')
+            ++i;
+        return i - from;
+    };
+    if (i < f.size() && (f[i] == u'+' || f[i] == u'-')) ++i;
+    qsizetype mantissa = digits();
+    if (i < f.size() && f[i] == u'.') {
+        ++i;
+        mantissa += digits();
+    }
+    if (mantissa == 0) return false;
+    if (i < f.size() && (f[i] == u'e' || f[i] == u'E')) {
+        ++i;
+        if (i < f.size() && (f[i] == u'+' || f[i] == u'-')) ++i;
+        if (digits() == 0) return false;
+    }
+    return i == f.size();
+}
+
 } // namespace
 
 bool FieldReader::AtLineEnd() const {
@@ -69,11 +93,9 @@ QString FieldReader::Line() {
 }
 
 double FieldReader::Number() {
-    static const QRegularExpression number(
-        QStringLiteral(R"(^[+-]?([0-9]+(\.[0-9]*)?|\.[0-9]+)([eE][+-]?[0-9]+)?$)"));
     const QString field = Field();
     if (field.isEmpty()) return 0.0; // an empty number field reads as 0
-    if (!number.match(field).hasMatch()) throw SkinError{QStringLiteral("not a number: ") + field};
+    if (!IsNumber(field)) throw SkinError{QStringLiteral("not a number: ") + field};
     return LeadingNumber(field);
 }
 

@@ -20,7 +20,9 @@ TEST(PathNames, SplitsNamesAtEitherSeparatorAndMakesNiceNames) {
     EXPECT_EQ(QStringList({AddSlash(""), AddSlash("/music"), AddSlash("C:\\m\\")}),
               QStringList({"", "/music/", "C:\\m\\"}));
     EXPECT_TRUE(IsPic("holiday.JPG") && IsPic("x.Gif") && !IsPic("a.jpeg") && !IsPic("bmp"));
-    EXPECT_TRUE(HasUrlScheme("cdda://4") && !HasUrlScheme("C:\\Music\\a.mp3"));
+    EXPECT_TRUE(HasUrlScheme("cdda://4") && HasUrlScheme("svn+ssh.x-y://h") &&
+                !HasUrlScheme("C:\\Music\\a.mp3") && !HasUrlScheme("C://a") &&
+                !HasUrlScheme("1x://a") && !HasUrlScheme("http:/a") && !HasUrlScheme("a b://"));
 
     // The last dot among the last five characters starts the extension; a
     // folder with a dot near the end of a short path must not crash.

@@ -25,12 +25,13 @@ TEST(SkinFields, FieldsLinesAndNumbersThatAreWholeFieldsWithinTheirWidth) {
     EXPECT_THROW(in.Line(), SkinError);
 
     // Numbers are whole fields, rounded half to even; empty is 0.
-    FieldReader numbers(QStringLiteral("12, -3 ,,2.5,3.5,+7,1e2,32767,-32768"));
-    for (int want : {12, -3, 0, 2, 4, 7, 100, 32767, -32768})
+    FieldReader numbers(QStringLiteral("12, -3 ,,2.5,3.5,+7,1e2,32767,-32768,5.,.5E+1"));
+    for (int want : {12, -3, 0, 2, 4, 7, 100, 32767, -32768, 5, 5})
         EXPECT_EQ(numbers.Int16(), want);
     EXPECT_THROW(numbers.Int16(), SkinError); // past the end
 
-    for (const char* bad : {"abc", "12abc", "32768", "-32769", "٣"}) {
+    for (const char* bad :
+         {"abc", "12abc", "32768", "-32769", "٣", ".", "-", "1e", "1e+", "1.2.3"}) {
         FieldReader r(QString::fromUtf8(bad));
         EXPECT_THROW(r.Int16(), SkinError) << bad;
     }
