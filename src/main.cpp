@@ -32,6 +32,16 @@ void preferX11OnWayland() {
         qputenv("QT_QPA_PLATFORM", "xcb");
 }
 
+// The window changes a few small areas several times a second. Sent over the
+// X connection they cost less than a shared-memory image, which waits for
+// the server on every paint; one already chosen stays. The X connection
+// reads it once, as it opens; true when it was set here.
+bool paintWithoutSharedMemory() {
+    if (qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) return false;
+    qputenv("QT_XCB_NO_MITSHM", "1");
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -49,8 +59,10 @@ int main(int argc, char** argv) {
     }
 
     preferX11OnWayland();
+    const bool setHere = paintWithoutSharedMemory();
     velto::QuitSignals::Install();
     QApplication app(argc, argv);
+    if (setHere) qunsetenv("QT_XCB_NO_MITSHM"); // programs started later choose for themselves
     QApplication::setApplicationName(QStringLiteral("Velto"));
     velto::AppIcon(); // the windows' icon
     QApplication::setQuitOnLastWindowClosed(false);

@@ -3,17 +3,20 @@
 namespace velto {
 
 namespace {
-QString minuteKey(const QDateTime& t) { return t.toString(QStringLiteral("yyyy-MM-dd HH:mm")); }
+// Asked five times a second: a number, not a formatted text.
+int64_t minuteKey(const QDateTime& t) {
+    return t.date().toJulianDay() * 1440 + t.time().hour() * 60 + t.time().minute();
+}
 } // namespace
 
 void MinuteStep::Start(const QDateTime& now) {
-    beforeLast_.clear();
-    last_ = minuteKey(now);
+    beforeLast_ = -1;
+    last_ = now.isValid() ? minuteKey(now) : -1;
 }
 
 std::optional<QDateTime> MinuteStep::Due(const QDateTime& now) {
     if (!now.isValid()) return std::nullopt;
-    const QString key = minuteKey(now);
+    const int64_t key = minuteKey(now);
     if (key == last_ || key == beforeLast_) return std::nullopt;
     beforeLast_ = last_;
     last_ = key;

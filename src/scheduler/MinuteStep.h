@@ -5,8 +5,8 @@
 // jump (suspend, a changed time) handles only the minute jumped to.
 #include <QDate>
 #include <QDateTime>
-#include <QString>
 
+#include <cstdint>
 #include <optional>
 
 namespace velto {
@@ -17,8 +17,8 @@ public:
     // shown by the load, and the schedule waits for the next exact minute.
     void Start(const QDateTime& now);
 
-    // now's minute (seconds cleared) when its "yyyy-MM-dd HH:mm" is neither the
-    // last minute handled nor the one before it, else nothing. The one before
+    // now's minute (seconds cleared) when it is neither the last minute
+    // handled nor the one before it, else nothing. The one before
     // keeps a clock stepped back a moment across a minute's start from
     // handling that minute again; a larger step back is a new time and runs.
     std::optional<QDateTime> Due(const QDateTime& now);
@@ -28,8 +28,9 @@ public:
     bool NewDay(const QDate& today);
 
 private:
-    QString last_;
-    QString beforeLast_;
+    // Minutes counted from the start of the Julian calendar; -1: none.
+    int64_t last_ = -1;
+    int64_t beforeLast_ = -1;
     QDate dayBuilt_;
 };
 
