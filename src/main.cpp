@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
     velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);
+    window.AfterShown([&desktop] { desktop.Start(); });
     // A signal during start-up ends the program before its loop runs.
     const int rc = velto::QuitSignals::Quitting() ? 0 : QApplication::exec();
     player.Form_Unload();

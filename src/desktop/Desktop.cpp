@@ -10,7 +10,8 @@ Desktop::Desktop(Player& player, SingleInstance& instance) : mpris_(player) {
                      [&player](const QStringList& items) { player.AddItemsAndPlay(items); });
     QObject::connect(&instance, &SingleInstance::RaiseAsked, &context_,
                      [&player] { player.Raise(); });
-    mpris_.Start();
 }
+
+void Desktop::Start() { mpris_.Start(); }
 
 } // namespace velto

@@ -13,6 +13,9 @@ class SingleInstance;
 class Desktop {
 public:
     Desktop(Player& player, SingleInstance& instance);
+    // Takes the player's name on the session bus: two calls to the bus,
+    // made once the window is on screen.
+    void Start();
 
 private:
     QObject context_; // ends the connections with this object
