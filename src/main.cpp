@@ -17,7 +17,7 @@
 #include "ui/frmInfo.h"
 #include "ui/options/QtOptionsWindow.h"
 #include "ui/selector/QtSelectorWindow.h"
-#include "ui/tray/frmIcon.h"
+#include "ui/tray/TrayOnDemand.h"
 
 #include <QApplication>
 
@@ -84,7 +84,7 @@ int main(int argc, char** argv) {
     velto::InfoWindowOpener info;
     velto::QtOptionsWindow options(&window);
     velto::QtSelectorWindow selector;
-    velto::frmIcon tray; // added by Form_Load, removed by Form_Unload
+    velto::TrayOnDemand tray; // added at start, removed by Form_Unload
     velto::Player player(velto::Ports{store, dialogs, clock, shell, folders, media, &window, &album,
                                       &info, &options, &selector, &tray});
     window.AttachPlayer(&player);

@@ -81,8 +81,11 @@ void Player::Form_Load(const QStringList& args) {
     scheduler_->LoadAutoList(AutoListFile());
     MakeDayStr();
     scheduler_->Start();
-    // The icon comes first: whether StartMin may hide the window depends on it.
-    if (tray_) tray_->Add();
+    // A window that starts hidden needs the icon first: whether it may hide
+    // depends on it. Otherwise the icon, whose making asks the session bus
+    // about the desktop's tray, waits until the window is on screen.
+    const bool iconFirst = settings.StartMin == 1 || !window_;
+    if (tray_ && iconFirst) tray_->Add();
 
     ShowAtStart();
     // A long list is read once the window is on screen; the last track,
@@ -90,7 +93,8 @@ void Player::Form_Load(const QStringList& args) {
     listPending_ = true;
     startArgs_ = args;
     if (window_)
-        window_->AfterShown([this] {
+        window_->AfterShown([this, iconFirst] {
+            if (tray_ && !iconFirst) tray_->Add();
             if (listPending_) FinishStartUp();
         });
     else
