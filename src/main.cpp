@@ -64,7 +64,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     if (setHere) qunsetenv("QT_XCB_NO_MITSHM"); // programs started later choose for themselves
     QApplication::setApplicationName(QStringLiteral("Velto"));
-    velto::AppIcon(); // the windows' icon
     QApplication::setQuitOnLastWindowClosed(false);
 
     velto::QuitSignals quitSignals;
@@ -95,7 +94,11 @@ int main(int argc, char** argv) {
     velto::Desktop desktop(player, instance);
 
     player.Form_Load(args);
-    window.AfterShown([&desktop] { desktop.Start(); });
+    // Every window shows the application icon, decoded once it is on screen.
+    window.AfterShown([&desktop] {
+        velto::AppIcon();
+        desktop.Start();
+    });
     // A signal during start-up ends the program before its loop runs.
     const int rc = velto::QuitSignals::Quitting() ? 0 : QApplication::exec();
     player.Form_Unload();

@@ -1,7 +1,6 @@
 #include "ui/frmAlbum.h"
 
 #include "trackinfo/CoverPicture.h"
-#include "ui/AppIcon.h"
 
 #include <QPainter>
 
@@ -9,7 +8,6 @@ namespace velto {
 
 frmAlbum::frmAlbum(QWidget* parent) : QWidget(parent, Qt::Window) {
     setWindowTitle(QStringLiteral("Now Playing       "));
-    setWindowIcon(AppIcon());
     // A cover that appears must not take the keys from the player.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -3,7 +3,6 @@
 #include "trackinfo/CoverPicture.h"
 #include "trackinfo/Genres.h"
 #include "trackinfo/TrackInfoForm.h"
-#include "ui/AppIcon.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -30,7 +29,6 @@ QLineEdit* Field(QWidget* parent, int maxLength) {
 
 frmInfo::frmInfo(TrackInfoForm& form, QWidget* parent) : QWidget(parent, Qt::Window), form_(form) {
     setWindowTitle(QStringLiteral("Track Info"));
-    setWindowIcon(AppIcon());
     setAttribute(Qt::WA_DeleteOnClose);
 
     // The file is the one the tag belongs to: shown, never typed.

@@ -1,6 +1,5 @@
 #include "ui/selector/frmVisLoader.h"
 
-#include "ui/AppIcon.h"
 #include "ui/selector/PictureCell.h"
 
 #include <QBoxLayout>
@@ -26,7 +25,6 @@ frmVisLoader::frmVisLoader(VisSelector& selector, QWidget* parent)
     : QWidget(parent, Qt::Window), sel_(selector) {
     const QString title = QStringLiteral("Velto Visual Playlist Selector");
     setWindowTitle(title);
-    setWindowIcon(AppIcon());
 
     lblVPS = new QLabel(title, this);
     QFont big = lblVPS->font();
