@@ -423,11 +423,13 @@ int32_t GstMediaElement::TrackLength() {
 
 // Asked again whenever the pipeline says it changed, until the end: the
 // length of a VBR MP3 without a length header is estimated from the frames
-// read so far, and grows or shrinks as more are. A length not yet known is
-// asked on every call.
+// read so far, and grows or shrinks as more are. The pipeline says so only
+// once its estimate has drifted by about a second, so in the last seconds, where
+// the end is decided, and while no length is known, it is asked every time.
 void GstMediaElement::QueryLength(bool always) {
     if (ended_ || !pipeline_ || !ready_) return;
-    if (!always && lengthMs_ > 0 && !lengthChanged_) return;
+    const bool nearEnd = lastPositionMs_ >= lengthMs_ - kLengthWatchMs;
+    if (!always && lengthMs_ > 0 && !lengthChanged_ && !nearEnd) return;
     lengthChanged_ = false;
     gint64 ns = 0;
     if (gst_element_query_duration(pipeline_, GST_FORMAT_TIME, &ns) && ns > 0) lengthMs_ = ToMs(ns);

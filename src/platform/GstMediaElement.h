@@ -37,6 +37,8 @@ public:
 
     // How long "open" waits for the medium to be ready.
     static constexpr int kPrerollLimitMs = 10000;
+    // How long before its end a medium's length is asked on every call.
+    static constexpr int32_t kLengthWatchMs = 3000;
 
 private:
     void Open();
