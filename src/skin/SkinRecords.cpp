@@ -53,8 +53,20 @@ QImage ReadSkinPicture(const QString& path) {
                              .arg(size.height())
                              .arg(kMaxPictureSide));
     };
-    refuseLarge(reader.size());
-    QImage image = reader.read();
+    QImage image;
+    // First as its name says, without the image plugins: asking each of them
+    // whether it knows the contents costs more than decoding the picture.
+    // Only a picture its name does not describe is read by its contents.
+    QImageReader named(path, QFileInfo(path).suffix().toLower().toLatin1());
+    named.setAutoDetectImageFormat(false);
+    if (named.canRead()) {
+        refuseLarge(named.size());
+        image = named.read();
+    }
+    if (image.isNull()) {
+        refuseLarge(reader.size());
+        image = reader.read();
+    }
     if (image.isNull()) throw refuse(reader.errorString() + u'.');
     refuseLarge(image.size()); // a format that tells its size only when decoded
     return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
