@@ -67,8 +67,11 @@ bool SkinLoader::LoadSkin(const QString& skinName, bool importKnown) {
         return false;
     }
     // Refused by its size before it is parsed: a huge file would hold the
-    // window for as long as it takes.
-    const QByteArray bytes = file.read(kMaxSkinFileSize + 1);
+    // window for as long as it takes. No more is asked than the file holds:
+    // asking for the whole limit sets that much memory aside first.
+    const qint64 size = file.size();
+    const QByteArray bytes =
+        file.read(size > 0 ? std::min(size + 1, kMaxSkinFileSize + 1) : kMaxSkinFileSize + 1);
     file.close();
     FieldReader in(bytes.size() > kMaxSkinFileSize ? QString() : DecodeText(bytes));
     if (!ReadSkinMagic(in)) {
