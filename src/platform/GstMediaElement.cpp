@@ -424,8 +424,9 @@ int32_t GstMediaElement::TrackLength() {
 // Asked again whenever the pipeline says it changed, until the end: the
 // length of a VBR MP3 without a length header is estimated from the frames
 // read so far, and grows or shrinks as more are. The pipeline says so only
-// once its estimate has drifted by about a second, so in the last seconds, where
-// the end is decided, and while no length is known, it is asked every time.
+// once its estimate has drifted by about a second, so the length is asked
+// every time while none is known and in the last seconds, where the end is
+// decided.
 void GstMediaElement::QueryLength(bool always) {
     if (ended_ || !pipeline_ || !ready_) return;
     const bool nearEnd = lastPositionMs_ >= lengthMs_ - kLengthWatchMs;

@@ -61,11 +61,9 @@ void Transport::PrevTrack() {
 
 // Plays from SPos on the element in use; Paused is left as it is.
 void Transport::PlayFrom(int32_t SPos) {
-    if (SPos < 0) SPos = 0;
-    if (SPos > s_.SongLen) SPos = s_.SongLen - 1000;
     MediaElement& element = e_.Element(s_.PlayUnit);
     element.Command(QStringLiteral("stop"));
-    element.From = SPos;
+    element.From = InTrack(SPos);
     element.Command(QStringLiteral("Play"));
 }
 
@@ -77,8 +75,14 @@ void Transport::MoveTo(int32_t SPos) {
         return;
     }
     MediaElement& element = e_.Element(s_.PlayUnit);
-    element.From = std::clamp(SPos, 0, std::max(s_.SongLen - 1000, 0));
+    element.From = InTrack(SPos);
     element.Command(QStringLiteral("seek"));
+}
+
+// A place before the start is the start; one past the end, its last second.
+int32_t Transport::InTrack(int32_t SPos) const {
+    if (SPos < 0) return 0;
+    return SPos > s_.SongLen ? s_.SongLen - 1000 : SPos;
 }
 
 void Transport::IntroToggle() {

@@ -32,6 +32,7 @@ public:
 
 private:
     void SetA();
+    int32_t InTrack(int32_t SPos) const;
 
     PlayerState& s_;
     PlaybackEngine& e_;
