@@ -17,7 +17,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION sound)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${VELTO_HOMEPAGE})
-# The libraries the program links to (readelf -d, dpkg -S), the GStreamer
+# The libraries the program and its modules link to (readelf -d, dpkg -S), the GStreamer
 # plugins that play MP3, MIDI (fluidsynth), modules (openmpt), FLI, CD audio
 # and video (libav), a General MIDI soundfont for fluidsynth, and the fonts
 # the shipped skins name.

@@ -6,8 +6,8 @@
 #include "desktop/Desktop.h"
 #include "desktop/SingleInstance.h"
 #include "platform/Clock.h"
-#include "platform/GstMediaElement.h"
 #include "platform/IniSettingsStore.h"
+#include "platform/MediaModule.h"
 #include "platform/Shell.h"
 #include "ui/AppIcon.h"
 #include "ui/QtDialogs.h"
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     velto::QtDialogs dialogs(&window);
     velto::SystemClock clock;
     velto::SystemShell shell;
-    velto::GstMediaElementFactory media;
+    velto::ModuleMediaElementFactory media;
     velto::frmAlbum album; // shown only when a cover needs it
     velto::InfoWindowOpener info;
     velto::QtOptionsWindow options(&window);

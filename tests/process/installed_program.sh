@@ -7,7 +7,7 @@
 # Usage: installed_program.sh path/to/build-tree
 set -u
 build=$1
-for tool in Xvfb xdotool xclip; do
+for tool in Xvfb xdotool xclip sox; do
   command -v "$tool" >/dev/null || {
     echo "SKIP: $tool is not installed"
     exit 77
@@ -95,4 +95,17 @@ pid=""
 grep -qxF "Skin=$share/default.skin" "$home/morvanix.ini" ||
   fail "the skin in use was not the installed default: $(grep '^Skin=' "$home/morvanix.ini")"
 [ "$(grep -c '^Velto:' "$work/stderr")" -eq 1 ] || fail "unexpected messages"
+
+# A second start with a sound: GStreamer comes from the installed module,
+# loaded for the first medium and not before.
+sox -n -r 44100 -c 2 "$work/tone.wav" synth 3 sine 440 2>/dev/null || fail "sox made no sound"
+module() { grep -q "$root/lib.*/velto/libvelto-gstreamer.so" "/proc/$pid/maps"; }
+(cd "$work" && VELTO_HOME=$home XDG_RUNTIME_DIR=$work/runtime VELTO_AUDIO_SINK="fakesink sync=true" \
+  VELTO_VIDEO_SINK=fakesink exec "$root/bin/velto" "$work/tone.wav" 2>"$work/stderr") &
+pid=$!
+poll module || fail "the installed GStreamer module was not loaded: $(cat "/proc/$pid/maps" | grep velto)"
+kill -TERM "$pid"
+poll ended || fail "SIGTERM did not end the second start"
+wait "$pid"
+pid=""
 echo "PASS"

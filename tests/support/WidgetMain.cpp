@@ -4,6 +4,9 @@
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The build tree's modules (GStreamer, TagLib, printing).
+    if (qEnvironmentVariableIsEmpty("VELTO_MODULE_DIR"))
+        qputenv("VELTO_MODULE_DIR", VELTO_MODULE_DIR);
     ::testing::InitGoogleTest(&argc, argv);
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();

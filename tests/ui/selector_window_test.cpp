@@ -4,6 +4,7 @@
 #include "support/TestPictures.h"
 #include "ui/selector/PictureCell.h"
 #include "ui/selector/QtSelectorWindow.h"
+#include "ui/selector/WindowPrint.h"
 #include "ui/selector/frmVisLoader.h"
 
 #include <QApplication>
@@ -102,7 +103,7 @@ TEST_F(VisLoader, ShowsThePageFittedHoveredInColoursAndPrinted) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(userDir.file("selector.pdf"));
-    EXPECT_TRUE(w->PrintForm(printer));
+    EXPECT_TRUE(PrintWindow(*w, printer));
     EXPECT_TRUE(userDir.read("selector.pdf").startsWith("%PDF"));
 }
 

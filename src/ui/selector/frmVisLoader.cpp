@@ -1,6 +1,8 @@
 #include "ui/selector/frmVisLoader.h"
 
+#include "platform/Modules.h"
 #include "ui/selector/PictureCell.h"
+#include "ui/selector/WindowPrint.h"
 
 #include <QBoxLayout>
 #include <QCheckBox>
@@ -8,9 +10,8 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 
 #include <cmath>
@@ -184,24 +185,15 @@ void frmVisLoader::SetColours(QColor background, QColor text) {
     setAutoFillBackground(true);
 }
 
+// Qt's printing comes with the print module, loaded on the first print.
 void frmVisLoader::cmdPrnt_Click() {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted) PrintForm(printer);
-}
-
-bool frmVisLoader::PrintForm(QPrinter& printer) {
-    const QPixmap image = grab();
-    QPainter painter;
-    if (!painter.begin(&printer)) return false;
-    const QRect page = painter.viewport();
-    const double scale = printer.resolution() / std::max(1.0, double(logicalDpiX()));
-    QSize size = (image.deviceIndependentSize() * scale).toSize();
-    if (size.width() > page.width() || size.height() > page.height())
-        size = size.scaled(page.size(), Qt::KeepAspectRatio);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(QRect(page.topLeft(), size), image);
-    return painter.end();
+    QString problem;
+    if (auto print = reinterpret_cast<decltype(&velto_print_window)>(
+            ModuleSymbol("print", "velto_print_window", &problem)))
+        print(this);
+    else
+        QMessageBox::warning(this, QStringLiteral("Velto"),
+                             QStringLiteral("Printing is not available: ") + problem);
 }
 
 } // namespace velto

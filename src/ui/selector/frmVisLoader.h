@@ -13,7 +13,6 @@
 class QCheckBox;
 class QLabel;
 class QListWidget;
-class QPrinter;
 class QPushButton;
 
 namespace velto {
@@ -38,9 +37,6 @@ public:
 
     // Black background and white text, or white and black.
     void cmdBg_Click();
-    // An image of the window on `printer`, at its size on screen or smaller
-    // to fit the page. False when the printer could not be started.
-    bool PrintForm(QPrinter& printer);
 
     QLabel* lblVPS;
     std::array<PictureCell*, kSelectorPage> iPic{};
