@@ -3,6 +3,7 @@
 #include "app/Player.h"
 #include "skin/WindowInput.h"
 #include "ui/CommandMenu.h"
+#include "ui/ListScrollStyle.h"
 #include "ui/PlaylistView.h"
 #include "ui/SurfacePainter.h"
 
@@ -31,6 +32,10 @@ frmDromel::frmDromel(QWidget* parent) : QWidget(parent, Qt::FramelessWindowHint)
     setFixedSize(shown_.windowPixels);
     list_ = new PlaylistView(this);
     list_->hide();
+    // Made after the list, so the list is destroyed first.
+    scrollStyle_ = new ListScrollStyle;
+    scrollStyle_->setParent(this);
+    list_->verticalScrollBar()->setStyle(scrollStyle_);
 }
 
 void frmDromel::AttachPlayer(Player* player) {
@@ -135,14 +140,8 @@ void frmDromel::SyncListView() {
     handle.setRgbF(0.45f * area.textColor.redF() + 0.55f * area.background.redF(),
                    0.45f * area.textColor.greenF() + 0.55f * area.background.greenF(),
                    0.45f * area.textColor.blueF() + 0.55f * area.background.blueF());
-    list_->verticalScrollBar()->setStyleSheet(
-        QStringLiteral(
-            "QScrollBar:vertical { background: %1; width: 12px; margin: 0; border: none; }"
-            "QScrollBar::handle:vertical { background: %2; min-height: 16px; border: none; }"
-            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical"
-            " { height: 0; border: none; background: none; }"
-            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }")
-            .arg(area.background.name(), handle.name()));
+    scrollStyle_->SetColours(area.background, handle);
+    list_->verticalScrollBar()->update();
     list_->setFont(FieldFont(area.fontName, area.fontSize));
     list_->setToolTip(area.toolTip);
     list_->setVisible(area.visible);

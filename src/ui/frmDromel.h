@@ -13,6 +13,7 @@
 namespace velto {
 
 class Player;
+class ListScrollStyle;
 class PlaylistView;
 
 class frmDromel : public QWidget, public MainWindow {
@@ -68,6 +69,7 @@ private:
 
     Player* player_ = nullptr;
     PlaylistView* list_ = nullptr;
+    ListScrollStyle* scrollStyle_ = nullptr;
     Surface shown_; // the surface as last painted
     bool outlineShown_ = false;
     bool skipFieldClick_ = false; // the release that ends a double click on a text field

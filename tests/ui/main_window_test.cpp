@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
@@ -299,4 +300,12 @@ TEST_F(SkinnedWindow, TheListsScrollBarTakesTheListsColours) {
         }
     EXPECT_EQ(lighter, 0);
     EXPECT_EQ(counts.key(*std::max_element(counts.cbegin(), counts.cend())), area.background.rgb());
+    // A press below the handle pages down, at the bottom too: no arrow buttons there.
+    const QPointF low(bar->width() / 2, bar->height() - 2);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        QMouseEvent click(type, low, bar->mapToGlobal(low), Qt::LeftButton,
+                          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, {});
+        QApplication::sendEvent(bar, &click);
+    }
+    EXPECT_EQ(bar->value(), bar->pageStep());
 }
