@@ -6,6 +6,7 @@
 #include "desktop/Desktop.h"
 #include "desktop/SingleInstance.h"
 #include "platform/Clock.h"
+#include "platform/FreedMemory.h"
 #include "platform/IniSettingsStore.h"
 #include "platform/MediaModule.h"
 #include "platform/Shell.h"
@@ -98,6 +99,7 @@ int main(int argc, char** argv) {
     window.AfterShown([&desktop] {
         velto::AppIcon();
         desktop.Start();
+        velto::ReturnFreedMemory();
     });
     // A signal during start-up ends the program before its loop runs.
     const int rc = velto::QuitSignals::Quitting() ? 0 : QApplication::exec();
