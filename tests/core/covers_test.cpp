@@ -2,7 +2,6 @@
 #include "common/PictureFiles.h"
 #include "fakes/PlayerFixture.h"
 #include "gst/GstTestMedia.h"
-#include "state/Elements.h"
 #include "support/TestPictures.h"
 #include "trackinfo/CoverPicture.h"
 #include "trackinfo/EmbeddedPicture.h"
@@ -15,8 +14,6 @@
 
 using namespace velto;
 using namespace velto::test;
-
-namespace {
 
 class CoverTest : public PlayerFixture {
 protected:
@@ -32,7 +29,6 @@ protected:
     const QImage& Picture() const { return player->surface.iCover.picture; }
 };
 
-} // namespace
 
 TEST_F(CoverTest, TagPicturesTheLaterNameWinsElseNoCover) {
     music.write("Queen - Greatest.jpg", PictureBytes("JPG", Qt::red));
@@ -44,9 +40,9 @@ TEST_F(CoverTest, TagPicturesTheLaterNameWinsElseNoCover) {
     music.write("b/Greatest.gif", RedGif());
     music.write("b/Greatest.jpg", PictureBytes("JPG", Qt::red));
     player->LoadTagCover(music.file("b"), "", "Greatest");
-    EXPECT_EQ(Shown(), music.file("b/Greatest.jpg"));
+    const QString jpg = Shown();
     player->LoadTagCover(music.file("b"), "Queen", "");
-    EXPECT_EQ(Shown(), programDir.file("nocover.bmp"));
+    EXPECT_TRUE(jpg == music.file("b/Greatest.jpg") && Shown() == programDir.file("nocover.bmp"));
 
     // Any case; .jpeg and .png only when none of the three exists.
     music.write("c/party.JPG", PictureBytes("JPG", Qt::red));
@@ -60,10 +56,9 @@ TEST_F(CoverTest, APlaylistPictureShowsOnceUntilTheListIsCleared) {
     const QString list = music.write("Party.m3u", "");
     music.write("Party.gif", RedGif());
     player->PlRead(list);
-    EXPECT_EQ(Shown(), music.file("Party.gif"));
     const qint64 first = Picture().cacheKey();
-    player->PlRead(list);
-    EXPECT_EQ(Picture().cacheKey(), first); // nothing reloaded
+    player->PlRead(list); // nothing reloaded
+    EXPECT_TRUE(Shown() == music.file("Party.gif") && Picture().cacheKey() == first);
     player->PlClear();
     EXPECT_TRUE(Picture().isNull() && Shown().isEmpty());
 
@@ -88,9 +83,9 @@ TEST_F(CoverTest, DottedNamesLargePicturesAndTheNowPlayingWindow) {
     // Opened first, the window shows the cover the settings name.
     player->settings.LastCover = music.write("last.bmp", PictureBytes("BMP", Qt::blue));
     player->DoIt(Code(Action::NowPlaying));
-    EXPECT_TRUE(album.visible && !album.picture.isNull());
+    const bool shown = album.visible && !album.picture.isNull();
     player->DoIt(Code(Action::NowPlaying)); // a toggle
-    EXPECT_FALSE(album.visible);
+    EXPECT_TRUE(shown && !album.visible);
 
     for (const QString name : {"Vol.2/Party", "Mr. Big"}) {
         music.write(name + ".jpg", PictureBytes("JPG", Qt::red));
@@ -98,8 +93,7 @@ TEST_F(CoverTest, DottedNamesLargePicturesAndTheNowPlayingWindow) {
         EXPECT_EQ(Shown(), music.file(name + ".jpg"));
     }
     player->LoadCover(music.write("wide.jpg", PictureBytes("JPG", Qt::red, QSize(2000, 1000))));
-    EXPECT_EQ(Picture().size(), QSize(100, 50)); // decoded at the size shown
-    EXPECT_FALSE(album.visible);                 // the skin has a cover area
+    EXPECT_TRUE(Picture().size() == QSize(100, 50) && !album.visible); // decoded at the size shown
 
     // Without one the Now Playing window shows the cover. Clearing the list
     // empties it but leaves it open; a missing picture hides it.
@@ -107,9 +101,9 @@ TEST_F(CoverTest, DottedNamesLargePicturesAndTheNowPlayingWindow) {
     player->LoadCover(music.file("Mr. Big.jpg"));
     EXPECT_TRUE(album.visible && album.picture.size() == QSize(8, 8));
     player->PlClear();
-    EXPECT_TRUE(album.visible && album.picture.isNull());
+    const bool emptied = album.visible && album.picture.isNull();
     player->LoadCover(music.file("gone"));
-    EXPECT_FALSE(album.visible);
+    EXPECT_TRUE(emptied && !album.visible);
 }
 
 TEST_F(CoverTest, FolderAndEmbeddedPicturesWhenTheNamesFindNothing) {

@@ -5,7 +5,6 @@
 #include "support/TestPictures.h"
 #include "ui/SurfacePainter.h"
 
-#include <QFile>
 #include <QtEndian>
 
 #include <climits>

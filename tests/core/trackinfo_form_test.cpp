@@ -1,7 +1,6 @@
 // The Track Info window's rules without its widgets: the playing track's tag,
 // following it, Edit, saving, and the stream fields PlayIt fills.
 #include "fakes/PlayerFixture.h"
-#include "state/Elements.h"
 #include "support/TestPictures.h"
 #include "trackinfo/Id3v1File.h"
 #include "trackinfo/TrackInfoForm.h"

@@ -2,11 +2,8 @@
 #include "app/WindowHiding.h"
 #include "fakes/PlayerFixture.h"
 
-#include <QFile>
 
 using namespace velto;
-
-namespace {
 
 class TrayTest : public test::PlayerFixture {
 protected:
@@ -18,7 +15,6 @@ protected:
     bool Watching() { return player->Hiding().TrayWatch.isActive(); }
 };
 
-} // namespace
 
 TEST_F(TrayTest, HidingNeedsAShownTrayAndAVanishedTrayGivesTheWindowBack) {
     ASSERT_TRUE(tray.added && window.visible);
