@@ -12,7 +12,7 @@
 
 using namespace velto;
 
-TEST(PathNames, SplitsNamesAtEitherSeparatorAndMakesNiceNames) {
+TEST(PathNames, SplitNamesMakeNiceNamesAndFilesExistOnlyWhenRegular) {
     EXPECT_EQ(QStringList({NoExt("dir/a.b.mp3"), FileOnly("C:\\M\\a.mp3"), PathOnly("a.mp3")}),
               QStringList({"dir/a.b", "a.mp3", ""}));
     EXPECT_TRUE(HasUrlScheme("svn+ssh.x-y://h") && !HasUrlScheme("C://a") &&
@@ -25,9 +25,8 @@ TEST(PathNames, SplitsNamesAtEitherSeparatorAndMakesNiceNames) {
                              "a.b", "", "song.x.ab", "x.y\\ab"})
         nice << NiceName(name);
     EXPECT_EQ(nice, QStringList({"my best song", "Song", "2001", "Readme", "a", "", "song.x", ""}));
-}
 
-TEST(PathNames, FileExistsOnlyForRegularFiles) {
+    // Only regular files exist.
     test::TempDir dir;
     const QString f = dir.write("Face.BMP", "x");
     ASSERT_TRUE(QFile::link(f, dir.file("link.bmp")) &&

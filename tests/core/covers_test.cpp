@@ -29,8 +29,7 @@ protected:
     const QImage& Picture() const { return player->surface.iCover.picture; }
 };
 
-
-TEST_F(CoverTest, TagPicturesTheLaterNameWinsElseNoCover) {
+TEST_F(CoverTest, TagPicturesTheLaterNameWinsThenFolderAndEmbeddedPicturesElseNoCover) {
     music.write("Queen - Greatest.jpg", PictureBytes("JPG", Qt::red));
     music.write("Greatest.bmp", PictureBytes("BMP", Qt::blue));
     player->LoadTagCover(music.path(), "Queen" + QString(25, u' '),
@@ -50,6 +49,39 @@ TEST_F(CoverTest, TagPicturesTheLaterNameWinsElseNoCover) {
     music.write("c/Solo.png", RedGif());
     EXPECT_EQ(FindPic(music.file("c/Party ")), music.file("c/party.JPG"));
     EXPECT_EQ(FindPic(music.file("c/Solo")), music.file("c/Solo.png"));
+
+    // When the names find nothing: a folder picture, then one in the file.
+    music.write("a/front.png", RedGif());
+    music.write("a/Cover.JPG", RedGif());
+    player->LoadTagCover(music.file("a"), "Nobody", "Nothing");
+    EXPECT_EQ(Shown(), music.file("a/Cover.JPG"));
+    if (QStandardPaths::findExecutable("lame").isEmpty()) GTEST_SKIP() << "lame is missing";
+    const QString jpg = music.write("pic.jpg", PictureBytes("JPG", Qt::red, QSize(64, 64)));
+    const QString wav = music.write("tone.wav", WavTone(300));
+    const QString mp3 = music.write("b/song.mp3", "");
+    ASSERT_TRUE(LameEncode(wav, mp3, {"--ti", jpg}));
+    player->playlist.Append({{"song", mp3}});
+    player->settings.UseTagCover = 1;
+    player->PlayIt();
+    EXPECT_TRUE(Shown() == EmbeddedPictureKey(mp3) && qRed(Picture().pixel(32, 32)) > 200);
+    EXPECT_EQ(CountEntries(music.file("b")), 1); // nothing written beside the music
+
+    // Of several pictures, the front cover.
+    TagLib::MPEG::File file(QFile::encodeName(mp3).constData());
+    TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
+    tag->removeFrames("APIC");
+    using Frame = TagLib::ID3v2::AttachedPictureFrame;
+    for (const auto& [type, color] :
+         {std::pair{Frame::Other, Qt::blue}, std::pair{Frame::FrontCover, Qt::green}}) {
+        const QByteArray png = PictureBytes("PNG", color);
+        auto* frame = new Frame;
+        frame->setType(type);
+        frame->setPicture(TagLib::ByteVector(png.constData(), unsigned(png.size())));
+        tag->addFrame(frame);
+    }
+    ASSERT_TRUE(file.save());
+    EXPECT_EQ(DecodePicture(EmbeddedPicture(mp3).value(), QSize()).pixelColor(0, 0),
+              QColor(Qt::green));
 }
 
 TEST_F(CoverTest, APlaylistPictureShowsOnceUntilTheListIsCleared) {
@@ -104,38 +136,4 @@ TEST_F(CoverTest, DottedNamesLargePicturesAndTheNowPlayingWindow) {
     const bool emptied = album.visible && album.picture.isNull();
     player->LoadCover(music.file("gone"));
     EXPECT_TRUE(emptied && !album.visible);
-}
-
-TEST_F(CoverTest, FolderAndEmbeddedPicturesWhenTheNamesFindNothing) {
-    music.write("a/front.png", RedGif());
-    music.write("a/Cover.JPG", RedGif());
-    player->LoadTagCover(music.file("a"), "Nobody", "Nothing");
-    EXPECT_EQ(Shown(), music.file("a/Cover.JPG"));
-    if (QStandardPaths::findExecutable("lame").isEmpty()) GTEST_SKIP() << "lame is missing";
-    const QString jpg = music.write("pic.jpg", PictureBytes("JPG", Qt::red, QSize(64, 64)));
-    const QString wav = music.write("tone.wav", WavTone(300));
-    const QString mp3 = music.write("b/song.mp3", "");
-    ASSERT_TRUE(LameEncode(wav, mp3, {"--ti", jpg}));
-    player->playlist.Append({{"song", mp3}});
-    player->settings.UseTagCover = 1;
-    player->PlayIt();
-    EXPECT_TRUE(Shown() == EmbeddedPictureKey(mp3) && qRed(Picture().pixel(32, 32)) > 200);
-    EXPECT_EQ(CountEntries(music.file("b")), 1); // nothing written beside the music
-
-    // Of several pictures, the front cover.
-    TagLib::MPEG::File file(QFile::encodeName(mp3).constData());
-    TagLib::ID3v2::Tag* tag = file.ID3v2Tag(true);
-    tag->removeFrames("APIC");
-    using Frame = TagLib::ID3v2::AttachedPictureFrame;
-    for (const auto& [type, color] :
-         {std::pair{Frame::Other, Qt::blue}, std::pair{Frame::FrontCover, Qt::green}}) {
-        const QByteArray png = PictureBytes("PNG", color);
-        auto* frame = new Frame;
-        frame->setType(type);
-        frame->setPicture(TagLib::ByteVector(png.constData(), unsigned(png.size())));
-        tag->addFrame(frame);
-    }
-    ASSERT_TRUE(file.save());
-    EXPECT_EQ(DecodePicture(EmbeddedPicture(mp3).value(), QSize()).pixelColor(0, 0),
-              QColor(Qt::green));
 }

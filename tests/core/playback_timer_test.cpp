@@ -21,7 +21,7 @@ TEST_F(PlaybackTick, ShowsElapsedOrRemainingTimeAndMovesThePositionKnob) {
     EXPECT_EQ(player->Elapsed, 65300);
 }
 
-TEST_F(PlaybackTick, AtTheEndOrAnErrorTheNextTrackStartsOnTheSameElement) {
+TEST_F(PlaybackTick, AtTheEndOrAnErrorTheNextTrackStartsOnTheSameElementUntilTheListIsCleared) {
     const QStringList paths = AddTracks({{"a.mp3", 1000}, {"cut.mp3", 60000}});
     media.media[paths[1]].failAtMs = 2500;
     player->PlayIt();
@@ -30,6 +30,14 @@ TEST_F(PlaybackTick, AtTheEndOrAnErrorTheNextTrackStartsOnTheSameElement) {
     // The failure ends the track; past the end of the list comes entry 1.
     EXPECT_EQ(TicksUntilTrackChanges(), 25);
     EXPECT_TRUE(media[0].OpenName() == paths[0] && dialogs.messages.isEmpty());
+
+    // After the list is cleared the end of the track stops playback.
+    player->PlClear();
+    Tick(30);
+    EXPECT_TRUE(player->Playing == 0 && Lit(light::Stopped));
+    const QStringList added = AddTracks({{"b.mp3", 2000}});
+    Tick(5); // nothing starts by itself
+    EXPECT_TRUE(player->Playing == 0 && media[0].OpenName() != added[0]);
 }
 
 TEST_F(PlaybackTick, OverlapAlternatesElementsOnlyOnAutomaticAdvances) {
@@ -156,15 +164,4 @@ TEST_F(PlaybackTick, AnEstimatedLengthIsFollowedAndANegativeOverlapCountsAsNone)
     media.nowMs += INT32_MAX;
     Tick();
     EXPECT_TRUE(player->TNum == 3 && TicksUntilTrackChanges() == 15 && player->PlayUnit == 0);
-}
-
-TEST_F(PlaybackTick, AfterTheListIsClearedTheEndOfTheTrackStopsPlayback) {
-    AddTracks({{"a.mp3", 2000}});
-    player->PlayIt();
-    player->PlClear();
-    Tick(30);
-    EXPECT_TRUE(player->Playing == 0 && Lit(light::Stopped));
-    const QStringList added = AddTracks({{"b.mp3", 2000}});
-    Tick(5); // nothing starts by itself
-    EXPECT_TRUE(player->Playing == 0 && media[0].OpenName() != added[0]);
 }

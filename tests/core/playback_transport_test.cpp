@@ -5,7 +5,7 @@ using namespace velto;
 
 using TransportControls = test::PlayerFixture;
 
-TEST_F(TransportControls, StopReturnsToTheStartAndPauseResumesWhereItWas) {
+TEST_F(TransportControls, StopReturnsToTheStartPauseResumesAndPlayFromClampsLeavingPausedAlone) {
     DefineSlider(slider::Position, 0, 0, 100, 0);
     AddTracks({{"a.mp3", 60000}});
     player->PlayIt();
@@ -28,12 +28,8 @@ TEST_F(TransportControls, StopReturnsToTheStartAndPauseResumesWhereItWas) {
     EXPECT_TRUE(player->Playing == -1 && Caption(lbl::Time) == "0:00");
     player->PlayPause();
     EXPECT_EQ(player->Paused, -1);
-}
 
-TEST_F(TransportControls, PlayFromClampsAndLeavesPausedAlone) {
-    AddTracks({{"a.mp3", 60000}});
-    player->PlayIt();
-    player->PauseIt();
+    // PlayFrom clamps and leaves Paused alone.
     player->PlayFrom(90000); // the device plays though Paused stays
     EXPECT_TRUE(player->Paused == -1 && media[0].Mode() == kModePlaying &&
                 media[0].plays.back().first == 59000);
@@ -50,13 +46,14 @@ TEST_F(TransportControls, PlayFromClampsAndLeavesPausedAlone) {
     player->PauseIt();
     player->MoveTo(90000);
     Tick();
-    EXPECT_TRUE(player->Paused == -1 && media[0].Mode() == kModeStopped && player->Elapsed == 59000);
+    EXPECT_TRUE(player->Paused == -1 && media[0].Mode() == kModeStopped &&
+                player->Elapsed == 59000);
     player->PauseIt();
     player->MoveTo(20000);
     EXPECT_TRUE(media[0].Mode() == kModePlaying && media[0].plays.back().first == 20000);
 }
 
-TEST_F(TransportControls, VolumeFollowsTheLouderChannelAndMuteKeepsTheLevel) {
+TEST_F(TransportControls, VolumeFollowsTheLouderChannelMuteKeepsTheLevelAndTheSliderSetsTheBar) {
     player->Playback().volume.SetLevels(0x0000FFFFu); // left full, right silent
     player->VolStep(-5);
     const uint32_t level = 62258; // 0.95 of 65535, rounded
@@ -74,9 +71,8 @@ TEST_F(TransportControls, VolumeFollowsTheLouderChannelAndMuteKeepsTheLevel) {
     EXPECT_TRUE(player->Mute == -1 && player->GetVol() == 0.0f && media[0].volume == 0.0);
     player->VolUp(); // unmutes, then raises
     EXPECT_TRUE(player->Mute == 0 && Caption(lbl::VolumePercent) == "65%");
-}
 
-TEST_F(TransportControls, TheVolumeSliderSetsTheLevelBar) {
+    // The volume slider sets the level bar.
     DefineSlider(slider::LevelBar, 320, 20, 0, 80);
     QRect& bar = s().iSlider[slider::LevelBar].rect;
     bar = QRect(320, 20, 8, 80);

@@ -8,7 +8,6 @@ static FileDialogResult chosen(const QString& path, int filterIndex = 1) {
 
 using PlaylistDialogs = test::PlayerFixture;
 
-
 TEST_F(PlaylistDialogs, LoadAsksInTheRememberedFolderAppendsOrClearsFirst) {
     player->settings.Path = "/old/place/";
     model().Append({{"kept", "/m/kept.mp3"}});
@@ -49,7 +48,7 @@ TEST_F(PlaylistDialogs, SaveNamesTheTitleAndAFailedWriteLeavesTheOldPlaylistWhol
     EXPECT_EQ(QDir(userDir.path()).entryList(QDir::Files), QStringList({"kept.m3u"}));
 }
 
-TEST_F(PlaylistDialogs, OpenMediaFillsTheItemAndKeepsTheFilterForTheRun) {
+TEST_F(PlaylistDialogs, OpenMediaKeepsTheFilterForTheRunAndAddFromDirScansTheChosenFolder) {
     player->AddName = "stale";
     player->OpenMedia(); // cancelled
     EXPECT_TRUE(player->AddName.isEmpty());
@@ -63,9 +62,8 @@ TEST_F(PlaylistDialogs, OpenMediaFillsTheItemAndKeepsTheFilterForTheRun) {
     MakePlayer(); // a restart starts from the first filter again
     player->OpenMedia();
     EXPECT_EQ(dialogs.fileRequests.back().filterIndex, 1);
-}
 
-TEST_F(PlaylistDialogs, AddFromDirScansTheChosenFolderAndShowsTheCount) {
+    // AddFromDir scans the chosen folder and shows the count.
     programDir.write("Music/b.mp3", "x");
     programDir.write("Music/a.WAV", "x");
     player->AddFromDir(); // cancelled
@@ -76,7 +74,7 @@ TEST_F(PlaylistDialogs, AddFromDirScansTheChosenFolderAndShowsTheCount) {
     EXPECT_TRUE(Caption(lbl::PlaylistCount) == " 2" && player->TNum == 4);
 }
 
-TEST_F(PlaylistDialogs, StartUpRestoresTheLastPlaylistUnlessGivenAnItemAndShutDownWritesIt) {
+TEST_F(PlaylistDialogs, StartUpRestoresTheLastOrTheChosenPlaylistUnlessGivenAnItem) {
     userDir.write("playlist.m3u", "#EXTM3U\nMine/a.mp3\n/srv/b.mp3\nhttp://radio/x\n");
     store.Set("StartMd", " 1");
     player->Form_Load({});
@@ -91,9 +89,10 @@ TEST_F(PlaylistDialogs, StartUpRestoresTheLastPlaylistUnlessGivenAnItemAndShutDo
     MakePlayer();
     player->Form_Load({programDir.file("Cmd")});
     EXPECT_EQ(Entries(), QStringList({"y", "z"}));
-}
 
-TEST_F(PlaylistDialogs, StartUpWithAChosenPlaylistReadsItFromTheFirstEntry) {
+    // A chosen playlist is read from its first entry.
+    MakePlayer();
+    dialogs.messages.clear();
     const QString a = userDir.write("Lists/a.wav", "x"), b = userDir.write("Lists/b.wav", "x");
     userDir.write("Lists/evening.m3u", "a.wav\r\nb.wav\r\n");
     userDir.write("playlist.m3u", "Lists/b.wav\r\n"); // the last run's list is not read

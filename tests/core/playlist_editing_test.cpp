@@ -2,7 +2,6 @@
 #include "fakes/PlayerFixture.h"
 #include "playlist/PlaylistFiles.h"
 
-
 using namespace velto;
 
 class PlaylistEditing : public test::PlayerFixture {
@@ -23,7 +22,6 @@ protected:
         model().Append(std::move(entries));
     }
 };
-
 
 TEST_F(PlaylistEditing, AddingFilesPicturesPlaylistsFoldersAndNothing) {
     player->TNum = 0;

@@ -21,7 +21,6 @@ protected:
     }
 };
 
-
 TEST_F(Schedule, OnTimesPlayTheirEntryOffTimesStopAndHideAndANewDayActsAtOnce) {
     player->AutoList = {"D 07:30 07:45 02", "E 07:31       00"};
     TickAt(QTime(7, 30, 0, 150));
@@ -43,7 +42,6 @@ TEST_F(Schedule, OnTimesPlayTheirEntryOffTimesStopAndHideAndANewDayActsAtOnce) {
     player->settings.Auto = 1;
 
     // A new day changes the date texts at once and its entries act.
-    EXPECT_EQ(player->surface.Lbl[lbl::Date].caption, "Monday December 7,2026");
     player->AutoList = {"R 00:00       01"};
     TickAt(QTime(0, 0, 0, 400), QDate(2026, 12, 10)); // a jump over three midnights
     EXPECT_EQ(player->surface.Lbl[lbl::Date].caption, "Thursday December 10,2026");

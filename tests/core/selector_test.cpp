@@ -58,7 +58,6 @@ protected:
     FakeSelectorView view{player->Selector()};
 };
 
-
 // The page status and the pictures' fit are the window test's.
 TEST_F(Selector, SubFoldersComeLastAndPagesStopAtTheirEnds) {
     MakePlaylists("Lists", 16);

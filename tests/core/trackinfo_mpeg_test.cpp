@@ -31,7 +31,8 @@ TEST(MpegHeader, LameFilesShowTheirStream) {
     // MPEG-2 and -1 headers are the synthetic test's; here MPEG-2.5 behind an ID3v2 tag.
     const QString wav = dir.write("tone.wav", test::WavTone(3000));
     const QString mpeg25 = dir.file("m25.mp3"), vbr = dir.file("vbr.mp3");
-    ASSERT_TRUE(LameEncode(wav, mpeg25, {"-b", "16", "--resample", "8", "--add-id3v2", "--tt", "T"}));
+    ASSERT_TRUE(
+        LameEncode(wav, mpeg25, {"-b", "16", "--resample", "8", "--add-id3v2", "--tt", "T"}));
     EXPECT_GT(Id3v2TagSize(dir.read("m25.mp3")), 0); // the frame search starts after it
     EXPECT_EQ(Shown(ReadMpegInfo(mpeg25).value()), "16|16|8|8|mono");
 

@@ -67,7 +67,8 @@ TEST(Id3v1, SaveAppendsOnceThenUpdatesInPlaceAndARefusedOrFailedSaveChangesNothi
     EXPECT_EQ(SaveIDTag(path, Form("Short \u03a9\U0001F600", "", 3)), TagSaveOutcome::Updated);
     after = dir.read("t.mp3"); // updated in place
     EXPECT_TRUE(after.size() == before.size() + 128 &&
-                after.first(before.size() + 33) == before + QByteArray("TAGShort ??").leftJustified(33));
+                after.first(before.size() + 33) ==
+                    before + QByteArray("TAGShort ??").leftJustified(33));
     EXPECT_EQ(ReadId3v1(path).value().Genre, 2);
 
     // A v1.0 comment of 30 characters survives a save with track 0.
