@@ -31,7 +31,7 @@ TEST_F(PlaylistDialogs, LoadAsksInTheRememberedFolderAppendsOrClearsFirst) {
 }
 
 TEST_F(PlaylistDialogs, SaveNamesTheTitleAndAFailedWriteLeavesTheOldPlaylistWhole) {
-    model().Append({{"a", programDir.file("Lists/Music/a.mp3")}});
+    model().Append({{"a", programDir.write("Lists/Music/a.mp3", "x")}});
     dialogs.fileAnswers.push_back(chosen(programDir.file("Lists/my_list"))); // no extension added
     player->PlSave();
     EXPECT_EQ(programDir.read("Lists/my_list"), "Music/a.mp3\r\n");

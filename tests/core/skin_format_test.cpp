@@ -58,7 +58,6 @@ TEST_F(SkinFormat, RecordsInfoTextCommentsPointsAndLabelsFollowTheFormatsOwnRule
     // Colours are red, green, blue; the list's text colour comes first.
     EXPECT_EQ(QList<QColor>({s().Lbl[lbl::Clock].color, s().PlNames.textColor}),
               QList<QColor>({QColor(255, 128, 0), QColor(200, 210, 220)}));
-    EXPECT_FALSE(s().Ind[4].visible); // placed; the lights decide when it shows
     EXPECT_EQ(QList<LightShape>({s().Ind[4].shape, s().Ind[5].shape}),
               QList<LightShape>({LightShape::Circle, LightShape::Rectangle})); // unknown: box
     EXPECT_EQ(s().iSlider[slider::Volume].rect, QRect(100, 10, 12, 8)); // the knob's own size
