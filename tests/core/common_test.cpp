@@ -12,30 +12,21 @@
 
 using namespace velto;
 
-TEST(PathNames, SplitsNamesAtEitherSeparatorAndMakesNiceNames) {
-    EXPECT_EQ(QStringList({FileExt("a.b.mp3"), NoExt("dir/a.b.mp3"), FileOnly("C:\\M\\a.mp3")}),
-              QStringList({"mp3", "dir/a.b", "a.mp3"}));
-    EXPECT_EQ(QStringList({PathOnly("C:\\M\\a.mp3"), PathOnly("/home/a.mp3"), PathOnly("a.mp3")}),
-              QStringList({"C:\\M\\", "/home/", ""}));
-    EXPECT_EQ(QStringList({AddSlash(""), AddSlash("/music"), AddSlash("C:\\m\\")}),
-              QStringList({"", "/music/", "C:\\m\\"}));
-    EXPECT_TRUE(IsPic("holiday.JPG") && IsPic("x.Gif") && !IsPic("a.jpeg") && !IsPic("bmp"));
-    EXPECT_TRUE(HasUrlScheme("cdda://4") && HasUrlScheme("svn+ssh.x-y://h") &&
-                !HasUrlScheme("C:\\Music\\a.mp3") && !HasUrlScheme("C://a") &&
+TEST(PathNames, SplitNamesMakeNiceNamesAndFilesExistOnlyWhenRegular) {
+    EXPECT_EQ(QStringList({NoExt("dir/a.b.mp3"), FileOnly("C:\\M\\a.mp3"), PathOnly("a.mp3")}),
+              QStringList({"dir/a.b", "a.mp3", ""}));
+    EXPECT_TRUE(HasUrlScheme("svn+ssh.x-y://h") && !HasUrlScheme("C://a") &&
                 !HasUrlScheme("1x://a") && !HasUrlScheme("http:/a") && !HasUrlScheme("a b://"));
 
     // The last dot among the last five characters starts the extension; a
     // folder with a dot near the end of a short path must not crash.
     QStringList nice;
-    for (const char* name : {"01_-_First_Song.mp3", "03-Title.mp3", "C:\\Music\\my.best.song.mp3",
-                             "/home/u/Music/my.best.song.mp3", "Track_07.mp3", "05 - Song.mp3",
-                             "2001.mp3", "Readme", "a.b", "", "song.x.ab", "x.y\\ab"})
+    for (const char* name : {"C:\\Music\\my.best.song.mp3", "05 - Song.mp3", "2001.mp3", "Readme",
+                             "a.b", "", "song.x.ab", "x.y\\ab"})
         nice << NiceName(name);
-    EXPECT_EQ(nice, QStringList({"First Song", "Title", "my best song", "my best song", "Track 07",
-                                 "Song", "2001", "Readme", "a", "", "song.x", ""}));
-}
+    EXPECT_EQ(nice, QStringList({"my best song", "Song", "2001", "Readme", "a", "", "song.x", ""}));
 
-TEST(PathNames, FileExistsOnlyForRegularFilesAndLookupWithoutCase) {
+    // Only regular files exist.
     test::TempDir dir;
     const QString f = dir.write("Face.BMP", "x");
     ASSERT_TRUE(QFile::link(f, dir.file("link.bmp")) &&
@@ -48,38 +39,27 @@ TEST(PathNames, FileExistsOnlyForRegularFilesAndLookupWithoutCase) {
                               dir.file("dir.mp3"), QString(), dir.file("missing.mp3")})
         EXPECT_FALSE(FileExists(no)) << no.toStdString();
     EXPECT_TRUE(CommandLine::OnDisk(dir.path()) && !CommandLine::OnDisk(dir.file("pipe.mp3")));
-    EXPECT_EQ(ResolveCaseInsensitive(dir.file("face.bmp")), f);
-    EXPECT_EQ(ResolveCaseInsensitive(dir.file("none.bmp")), dir.file("none.bmp"));
 }
 
-TEST(Numbers, LeadingNumberRoundingHalfToEvenAndWrittenForms) {
-    EXPECT_EQ(QList<double>({LeadingNumber(" 1"), LeadingNumber("12abc"), LeadingNumber("abc"),
-                             LeadingNumber("1e3x"), LeadingNumber("-")}),
-              QList<double>({1, 12, 0, 1000, 0}));
-    EXPECT_EQ(QList<int>({TextToInt16("2.5"), TextToInt16("3.5"), TextToInt16("-2.5"),
-                          TextToInt16("32767"), TextToInt16("32768", 7), TextToInt16("-32769", 7)}),
-              QList<int>({2, 4, -2, 32767, 7, 7}));
-    EXPECT_TRUE(TextToInt32("40000") == 40000 && TextToInt32("1e12", -5) == -5);
+TEST(Numbers, RoundingHalfToEvenAndTwipsWithin32Bits) {
+    EXPECT_EQ(QList<int>({TextToInt16("2.5"), TextToInt16("-2.5"), TextToInt16("32768", 7),
+                          TextToInt16("-32769", 7), TextToInt32("1e12", -5)}),
+              QList<int>({2, -2, 7, 7, -5}));
     // 143165577 pixels are 2147483655 twips, past 32 bits; pixels are held within int.
     EXPECT_TRUE(PixelsToTwips(143165576, 15) == 2147483640 && !PixelsToTwips(143165577, 15) &&
                 !PixelsToTwips(int64_t(1) << 50, 15));
     EXPECT_TRUE(TwipsToPixels(-2147483648LL, 15) == -143165577 &&
                 TwipsToPixels(int64_t(1) << 40, 1) == 2147483647);
-    EXPECT_EQ(BlankPrefixed(1) + BlankPrefixed(-1), " 1-1");
 }
 
-TEST(TextFiles, LineEndsDecodingAndAtomicWrites) {
-    EXPECT_EQ(SplitLines("a\r\nb\rc\n\nd\n"), QStringList({"a", "b", "c", "", "d"}));
+// Line ends and atomic writes are the playlist's and schedule's tests'.
+TEST(TextFiles, DecodingAndReadingWhatIsNoFile) {
     EXPECT_EQ(QStringList({DecodeText("caf\xc3\xa9"), DecodeText("\xef\xbb\xbfx"),
                            DecodeText("caf\xe9 \x80")}),
               QStringList({QString::fromUtf8("café"), "x", QString::fromUtf8("café €")}));
 
     test::TempDir dir;
-    const QString target = dir.write("list.m3u", "old");
-    EXPECT_TRUE(WriteFileAtomically(target, "new"));
-    // A path below a regular file fails for root too.
-    EXPECT_FALSE(WriteFileAtomically(target + "/x.m3u", "y"));
-    EXPECT_TRUE(ReadTextLines(target) == QStringList({"new"}) && !ReadTextLines(dir.file("x")));
+    EXPECT_FALSE(ReadTextLines(dir.file("x")) || ReadTextLines(dir.path()));
 }
 
 TEST(DialogFilters, BarSeparatedPairsBecomeQtNameFilters) {

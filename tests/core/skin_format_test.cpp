@@ -40,7 +40,7 @@ TEST(SkinFields, FieldsLinesAndNumbersThatAreWholeFieldsWithinTheirWidth) {
     EXPECT_THROW(wide.Int32(), SkinError);
 }
 
-TEST_F(SkinFormat, RecordsInfoTextAndCommentsFollowTheFormatsOwnRules) {
+TEST_F(SkinFormat, RecordsInfoTextCommentsPointsAndLabelsFollowTheFormatsOwnRules) {
     LoadRecords("B12,10,20,30,15,0,0,xyz,Play it\r\n"
                 "B13, 40 , 20 , 30 , 15 , 100 , 7 ,\"+\",~no tip\r\n"
                 "L3,5,6,50,12,255,128,0,9,DejaVu Sans,Clock\r\n"
@@ -58,7 +58,6 @@ TEST_F(SkinFormat, RecordsInfoTextAndCommentsFollowTheFormatsOwnRules) {
     // Colours are red, green, blue; the list's text colour comes first.
     EXPECT_EQ(QList<QColor>({s().Lbl[lbl::Clock].color, s().PlNames.textColor}),
               QList<QColor>({QColor(255, 128, 0), QColor(200, 210, 220)}));
-    EXPECT_FALSE(s().Ind[4].visible); // placed; the lights decide when it shows
     EXPECT_EQ(QList<LightShape>({s().Ind[4].shape, s().Ind[5].shape}),
               QList<LightShape>({LightShape::Circle, LightShape::Rectangle})); // unknown: box
     EXPECT_EQ(s().iSlider[slider::Volume].rect, QRect(100, 10, 12, 8)); // the knob's own size
@@ -75,9 +74,8 @@ TEST_F(SkinFormat, RecordsInfoTextAndCommentsFollowTheFormatsOwnRules) {
     EXPECT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
     EXPECT_EQ(skin().SkinInfo, "Made by me, 2026\rsecond line\rthird line");
     EXPECT_TRUE(!s().Btn[1].visible && s().Btn[2].visible); // B1 swallowed by a lone ";"
-}
 
-TEST_F(SkinFormat, PointsCountOnlyAfterTheirAnnouncementAndAMissingPictureSkipsToItsLabel) {
+    // Points count only after their announcement; a missing picture skips to its label.
     using Outline = std::vector<QPolygon>;
     auto outline = [&](const QByteArray& records) { return LoadRecords(records), s().outline; };
     EXPECT_EQ(outline("P5,5\r\nN3\r\nP0,0\r\nP10,0\r\nP10,10\r\nP99,99\r\n"),

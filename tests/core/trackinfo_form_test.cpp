@@ -1,7 +1,6 @@
 // The Track Info window's rules without its widgets: the playing track's tag,
 // following it, Edit, saving, and the stream fields PlayIt fills.
 #include "fakes/PlayerFixture.h"
-#include "state/Elements.h"
 #include "support/TestPictures.h"
 #include "trackinfo/Id3v1File.h"
 #include "trackinfo/TrackInfoForm.h"
@@ -22,9 +21,7 @@ TEST_F(TrackInfoWindow, ShowsThePlayingTagFollowsItUnlessEditIsTickedAndSavesThe
               "12844jstereo");
 
     TrackInfoForm& form = player->InfoForm();
-    form.Form_Load(); // the window opens showing the tag at once
-    EXPECT_EQ(form.Fields.Title + form.Fields.Track, "One07");
-    EXPECT_EQ(form.CoverFile, music.file("Greatest.jpg"));
+    form.Form_Load();        // the window opens showing the tag at once (the window test's)
     form.cbEdit_Click(true); // ticked: the window no longer follows the playing track
 
     player->TNum = 2;

@@ -28,19 +28,12 @@ QByteArray Frame(const char* headerHex, int length) {
 TEST(MpegHeader, LameFilesShowTheirStream) {
     if (QStandardPaths::findExecutable("lame").isEmpty()) GTEST_SKIP() << "lame is missing";
     test::TempDir dir;
-    const QByteArray tone = test::WavTone(3000);
-    const QString wav = dir.write("tone.wav", tone);
-    // The tone's samples read as raw stereo give a joint-stereo stream.
-    const QString raw = dir.write("tone.raw", tone.mid(44));
-    const QString joint = dir.file("joint.mp3"), mpeg2 = dir.file("m2.mp3"),
-                  mpeg25 = dir.file("m25.mp3"), vbr = dir.file("vbr.mp3");
-    ASSERT_TRUE(LameEncode(
-        raw, joint, {"-r", "-s", "44.1", "-m", "j", "-b", "128", "--add-id3v2", "--tt", "T"}));
-    EXPECT_GT(Id3v2TagSize(dir.read("joint.mp3")), 0); // the frame search starts after it
-    EXPECT_EQ(Shown(ReadMpegInfo(joint).value()), "128|128|44|44|jstereo");
-    ASSERT_TRUE(LameEncode(wav, mpeg2, {"-b", "32", "--resample", "22.05"}));
-    EXPECT_EQ(Shown(ReadMpegInfo(mpeg2).value()), "32|32|22|22|mono");
-    ASSERT_TRUE(LameEncode(wav, mpeg25, {"-b", "16", "--resample", "8"}));
+    // MPEG-2 and -1 headers are the synthetic test's; here MPEG-2.5 behind an ID3v2 tag.
+    const QString wav = dir.write("tone.wav", test::WavTone(3000));
+    const QString mpeg25 = dir.file("m25.mp3"), vbr = dir.file("vbr.mp3");
+    ASSERT_TRUE(
+        LameEncode(wav, mpeg25, {"-b", "16", "--resample", "8", "--add-id3v2", "--tt", "T"}));
+    EXPECT_GT(Id3v2TagSize(dir.read("m25.mp3")), 0); // the frame search starts after it
     EXPECT_EQ(Shown(ReadMpegInfo(mpeg25).value()), "16|16|8|8|mono");
 
     // The Xing frame itself says 128; the tone needs far less on average.
@@ -83,7 +76,6 @@ TEST(MpegHeader, FirstConfirmedFrameAfterTheId3v2Tag) {
                             QByteArray::fromHex("0000534300000064");
     EXPECT_EQ(DecodeMpegAudio(vbri.leftJustified(417, '\0'), 417).bitrateKbps, 64);
 
-    EXPECT_FALSE(ReadMpegInfo(dir.write("short.mp3", Frame("FFFB9040", 255))));
-    EXPECT_FALSE(ReadMpegInfo(dir.file("missing.mp3")));
-    EXPECT_FALSE(ReadMpegInfo(dir.path()));
+    EXPECT_FALSE(ReadMpegInfo(dir.write("short.mp3", Frame("FFFB9040", 255))) ||
+                 ReadMpegInfo(dir.file("missing.mp3")) || ReadMpegInfo(dir.path()));
 }

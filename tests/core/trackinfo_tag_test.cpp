@@ -65,9 +65,10 @@ TEST(Id3v1, SaveAppendsOnceThenUpdatesInPlaceAndARefusedOrFailedSaveChangesNothi
     EXPECT_EQ(after.sliced(before.size() + 125, 3), QByteArray("\0\7\xfe", 3));
 
     EXPECT_EQ(SaveIDTag(path, Form("Short \u03a9\U0001F600", "", 3)), TagSaveOutcome::Updated);
-    after = dir.read("t.mp3");
-    ASSERT_TRUE(after.size() == before.size() + 128 && after.startsWith(before));
-    EXPECT_EQ(after.sliced(before.size() + 3, 30), QByteArray("Short ??").leftJustified(30, ' '));
+    after = dir.read("t.mp3"); // updated in place
+    EXPECT_TRUE(after.size() == before.size() + 128 &&
+                after.first(before.size() + 33) ==
+                    before + QByteArray("TAGShort ??").leftJustified(33));
     EXPECT_EQ(ReadId3v1(path).value().Genre, 2);
 
     // A v1.0 comment of 30 characters survives a save with track 0.
@@ -77,16 +78,13 @@ TEST(Id3v1, SaveAppendsOnceThenUpdatesInPlaceAndARefusedOrFailedSaveChangesNothi
     EXPECT_EQ(SaveIDTag(v10, form), TagSaveOutcome::Updated);
     EXPECT_EQ(dir.read("v10.mp3").last(31).first(30), comment);
 
-    const QString tiny = dir.write("tiny.mp3", Audio(255));
-    EXPECT_EQ(SaveIDTag(tiny, form), TagSaveOutcome::TooShort);
-    EXPECT_FALSE(TagSaveMessage(TagSaveOutcome::TooShort));
+    EXPECT_EQ(SaveIDTag(dir.write("tiny.mp3", Audio(255)), form), TagSaveOutcome::TooShort);
     EXPECT_EQ(dir.read("tiny.mp3"), Audio(255));
 
     const QByteArray plain = Audio(1000);
     const QString untagged = dir.write("u.mp3", plain);
     for (const char* track : {"256", "x", "-1", "7x", "1.5"})
         EXPECT_EQ(SaveIDTag(untagged, Form("t", track)), TagSaveOutcome::BadTrack) << track;
-    EXPECT_TRUE(TrackNumber(" 255 ") == 255 && TrackNumber("") == 0);
 
     // The file may grow by 50 bytes only: the append fails halfway and is cut back.
     const auto saveWithin50Bytes = [&] {
@@ -119,17 +117,15 @@ TEST(Id3v1, SaveReplacesTheFileWholeKeepingModeAndLinks) {
     EXPECT_EQ(SaveIDTag(path, Form("new", "1")), TagSaveOutcome::Added);
     ASSERT_EQ(stat(native.constData(), &now), 0);
     EXPECT_NE(now.st_ino, old.st_ino) << "a new file, renamed over the old one";
-    EXPECT_EQ(now.st_mode & 07777, 0640u);
-    EXPECT_TRUE(dir.read("t.mp3").startsWith(before));
-    EXPECT_EQ(ReadId3v1(path).value().Title.trimmed(), "new");
+    EXPECT_TRUE((now.st_mode & 07777) == 0640u && dir.read("t.mp3").startsWith(before));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
               QStringList{"t.mp3"});
 
     // Through a symbolic link: the file it names changes, the link stays.
     ASSERT_TRUE(QFile::link(path, dir.file("link.mp3")));
     EXPECT_EQ(SaveIDTag(dir.file("link.mp3"), Form("linked", "2")), TagSaveOutcome::Updated);
-    EXPECT_TRUE(QFileInfo(dir.file("link.mp3")).isSymLink());
-    EXPECT_EQ(ReadId3v1(path).value().Title.trimmed(), "linked");
+    EXPECT_TRUE(QFileInfo(dir.file("link.mp3")).isSymLink() &&
+                ReadId3v1(path).value().Title.trimmed() == "linked");
 
     // Hard links would keep the old version apart: such a file is patched in place.
     ASSERT_EQ(link(native.constData(), QFile::encodeName(dir.file("hard.mp3")).constData()), 0);

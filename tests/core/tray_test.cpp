@@ -2,11 +2,7 @@
 #include "app/WindowHiding.h"
 #include "fakes/PlayerFixture.h"
 
-#include <QFile>
-
 using namespace velto;
-
-namespace {
 
 class TrayTest : public test::PlayerFixture {
 protected:
@@ -18,34 +14,9 @@ protected:
     bool Watching() { return player->Hiding().TrayWatch.isActive(); }
 };
 
-} // namespace
-
-TEST_F(TrayTest, HidingNeedsAShownTrayAndAVanishedTrayGivesTheWindowBack) {
+TEST_F(TrayTest, ALeftPressRaisesHidingNeedsAShownTrayAndAVanishedTrayGivesTheWindowBack) {
     ASSERT_TRUE(tray.added && window.visible);
-    tray.available = false; // no tray: minimised, never lost
-    Hide();
-    EXPECT_TRUE(window.minimized && window.visible && !Watching());
-
-    tray.available = true;
-    player->Raise();
-    Hide();
-    EXPECT_TRUE(!window.visible && !window.minimized && Watching());
-    player->Hiding().TrayWatch_Timer(); // the tray is still there
-    EXPECT_FALSE(window.visible);
-    tray.available = false; // the panel quit
-    player->Hiding().TrayWatch_Timer();
-    EXPECT_TRUE(window.visible && !window.minimized && !Watching());
-
-    // Removed at shut-down, after the settings and the playlist are written.
-    bool removedLast = false;
-    tray.onRemove = [&] {
-        removedLast = store.syncs == 1 && QFile::exists(userDir.file("playlist.m3u"));
-    };
-    player->Form_Unload();
-    EXPECT_TRUE(removedLast && !tray.added);
-}
-
-TEST_F(TrayTest, ALeftPressRaisesTheWindowUnlessTheOptionsDialogIsOpenAndTheMenuRunsItsItems) {
+    // A left press raises the window unless the options dialog is open.
     player->settings.WinOnTop = 1;
     Hide();
     player->OptionsVisible = true;
@@ -68,4 +39,26 @@ TEST_F(TrayTest, ALeftPressRaisesTheWindowUnlessTheOptionsDialogIsOpenAndTheMenu
     EXPECT_TRUE(model().Count() == 1 && window.quitRequests == 0);
     player->mnu_Click(12); // "Exit"
     EXPECT_EQ(window.quitRequests, 1);
+
+    tray.available = false; // no tray: minimised, never lost
+    Hide();
+    EXPECT_TRUE(window.minimized && window.visible && !Watching());
+
+    tray.available = true;
+    player->Raise();
+    Hide();
+    EXPECT_TRUE(!window.visible && !window.minimized && Watching());
+    player->Hiding().TrayWatch_Timer(); // the tray is still there
+    EXPECT_FALSE(window.visible);
+    tray.available = false; // the panel quit
+    player->Hiding().TrayWatch_Timer();
+    EXPECT_TRUE(window.visible && !window.minimized && !Watching());
+
+    // Removed at shut-down, after the settings and the playlist are written.
+    bool removedLast = false;
+    tray.onRemove = [&] {
+        removedLast = store.syncs == 1 && QFile::exists(userDir.file("playlist.m3u"));
+    };
+    player->Form_Unload();
+    EXPECT_TRUE(removedLast && !tray.added);
 }

@@ -1,6 +1,5 @@
 // Buttons, keys, DoIt, the window's drag and snap and the knobs' drags, without a widget.
 #include "fakes/PlayerFixture.h"
-#include "platform/MediaElement.h"
 #include "skin/Snap.h"
 #include "skin/WindowInput.h"
 
@@ -34,14 +33,13 @@ protected:
     int Plays() { return static_cast<int>(media[0].plays.size()); }
 };
 
-TEST_F(WindowInputTest, KeysRunTheLowestButtonWithTheUpperCasedCharacterAndDoItOnlyTheTable) {
+TEST_F(WindowInputTest, KeysRunTheLowestButtonDoItOnlyTheTableAndANewSkinKeepsNoOldKeys) {
     AddTracks({{"a.mp3", 60000}, {"b.mp3", 60000}});
     const int changes = window.surfaceChanges;
     for (int16_t n : {0, 37, 51, -1})
         player->DoIt(n);
-    EXPECT_TRUE(window.surfaceChanges == changes && media.log.isEmpty());
-    EXPECT_TRUE(dialogs.fileRequests.empty() && model().Count() == 2);
-    EXPECT_EQ(window.quitRequests + window.moves + window.popups, 0);
+    EXPECT_TRUE(window.surfaceChanges == changes && media.log.isEmpty() && model().Count() == 2 &&
+                dialogs.fileRequests.empty() && window.quitRequests + window.popups == 0);
 
     player->SetVol(0.5f);
     EXPECT_TRUE(in().Form_KeyPress('+') == 0 && Caption(lbl::VolumePercent) == "45%"); // B7 only
@@ -66,6 +64,28 @@ TEST_F(WindowInputTest, KeysRunTheLowestButtonWithTheUpperCasedCharacterAndDoItO
     for (int key : {'~', 'V'})
         in().Form_KeyPress(key);
     EXPECT_TRUE(Btn(Action::VolDown).border && player->Playing == 0); // they stay until Escape
+
+    // A new skin keeps none of the old keys, and its tracks take a press.
+    AddTracks({{"a.mp3", 100000}});
+    // No button 20 (the old skin's "N" cleared the list); a negative length reads as none.
+    player->LoadSkin(programDir.write("c.skin", test::SkinHeader("C") +
+                                                    "B12,100,10,20,10,60,100,X,Play\r\n"
+                                                    "S1,10,90,100,0,0,0,8,8,Position\r\n"
+                                                    "S2,300,20,0,80,0,0,8,8,Volume\r\n"
+                                                    "S3,100,50,-80,0,0,0,8,8,Backwards\r\n"),
+                     false);
+    in().Form_KeyPress('n');
+    Press(3, {102, 52});
+    EXPECT_TRUE(player->playlist.Count() == 1 && player->SlideFlag == 0 &&
+                in().TrackAt({150, 52}) == 0);
+
+    // A press on a track, within the knob's thickness and travel only, centres
+    // the knob there (a horizontal one is the window test's).
+    player->PlayIt();
+    EXPECT_EQ(QList<int>({in().TrackAt({64, 94}), in().TrackAt({64, 98}), in().TrackAt({118, 94})}),
+              QList<int>({1, 0, 0}));
+    in().Track_MouseDown(2, {304, 30}); // vertical: near the top is loud, at once
+    EXPECT_TRUE(Knob(2).top() == 26 && Caption(lbl::VolumePercent) == "92%");
 }
 
 TEST_F(WindowInputTest, DraggingMovesByTheMousesTravelFarOffScreenAndSnapsEdgesWithin240Twips) {
@@ -161,8 +181,6 @@ TEST_F(WindowInputTest, HoverFollowsCoolFlagAndARightPressWhileAnythingIsHeldOpe
     EXPECT_EQ(window.popups, 0);
     MoveTo(2, {163, 53}, false); // no button held: the knob stays
     EXPECT_EQ(Knob(2).left(), 140);
-    MoveTo(2, {163, 53});
-    EXPECT_EQ(Knob(2).left(), 160);
     in().iSlider_MouseUp(2);
     EXPECT_FALSE(in().Holding());
 
@@ -176,38 +194,7 @@ TEST_F(WindowInputTest, HoverFollowsCoolFlagAndARightPressWhileAnythingIsHeldOpe
     EXPECT_TRUE(Btn(Action::VolUp).border && !Btn(Action::VolDown).border && !s().TmpBtn.visible);
     in().Form_MouseMove(false, {190, 90}); // the bare face clears the hover
     EXPECT_FALSE(Btn(Action::VolUp).border);
-    LoadRecords(kSkin, 2);
-    in().Btn_MouseMove(Code(Action::Play)); // the pressed face, not a border
-    EXPECT_TRUE(s().TmpBtn.source == QRect(60, 100, 20, 10) && !Btn(Action::Play).border);
-    in().Form_MouseDown(MouseButton::Right, {150, 60});
-    EXPECT_EQ(window.popups, 1);
     in().Btn_MouseDown(10); // a hold whose release never came ends without acting
     in().DropHeld();
     EXPECT_FALSE(s().TmpBtn.visible || in().Holding());
-}
-
-TEST_F(WindowInputTest, ANewSkinKeepsNoOldKeysAndItsTracksTakeAPress) {
-    AddTracks({{"a.mp3", 100000}});
-    // No button 20 (the old skin's "N" cleared the list); a negative length reads as none.
-    player->LoadSkin(programDir.write("c.skin", test::SkinHeader("C") +
-                                                    "B12,100,10,20,10,60,100,X,Play\r\n"
-                                                    "S1,10,90,100,0,0,0,8,8,Position\r\n"
-                                                    "S2,300,20,0,80,0,0,8,8,Volume\r\n"
-                                                    "S3,100,50,-80,0,0,0,8,8,Backwards\r\n"),
-                     false);
-    in().Form_KeyPress('n');
-    Press(3, {102, 52});
-    EXPECT_TRUE(player->playlist.Count() == 1 && player->SlideFlag == 0 &&
-                in().TrackAt({150, 52}) == 0);
-
-    // A press on a track, within the knob's thickness and travel only, centres
-    // the knob there (the seek on release is the position slider test's).
-    player->PlayIt();
-    EXPECT_EQ(QList<int>({in().TrackAt({64, 94}), in().TrackAt({64, 98}), in().TrackAt({118, 94})}),
-              QList<int>({1, 0, 0}));
-    in().Track_MouseDown(1, {64, 94});
-    EXPECT_TRUE(Knob(1).left() == 60 && Plays() == 1); // no seek until the release
-    in().iSlider_MouseUp(1);
-    in().Track_MouseDown(2, {304, 30}); // vertical: near the top is loud, at once
-    EXPECT_TRUE(Knob(2).top() == 26 && Caption(lbl::VolumePercent) == "92%");
 }
