@@ -1,8 +1,8 @@
 #pragma once
-// The program itself, started from a test: each run has its own user folder,
-// all share one runtime folder, sound goes to fakesink, and MPRIS clients
-// reach it on the private session bus that ctest starts (dbus-run-session).
+// The program started from a test: a user folder per run, one shared runtime folder, fakesink;
+// MPRIS clients reach it on the private session bus that ctest starts (dbus-run-session).
 #include "gst/GstTestMedia.h"
+#include "support/TestFiles.h"
 
 #include <QFileInfo>
 #include <QProcess>
@@ -15,16 +15,8 @@ inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdS
 
 namespace velto::test {
 
-// Holds `done` within 20 s, asking every 100 ms (each question may start a
-// client process).
-inline bool Eventually(const std::function<bool()>& done) {
-    QDeadlineTimer deadline(20000);
-    while (!done()) {
-        if (deadline.hasExpired()) return false;
-        QThread::msleep(100);
-    }
-    return true;
-}
+// Holds `done` within 20 s, asking every 100 ms (a question may start a client process).
+inline bool Eventually(const std::function<bool()>& done) { return WaitUntil(done, 20000, 100); }
 
 // Shared by all runs, as one user's programs share $XDG_RUNTIME_DIR.
 inline QString RuntimeFolder() {
@@ -45,8 +37,7 @@ class ProgramRun {
 public:
     ProgramRun(const QString& home, const QStringList& args, const QString& workDir = {}) {
         // The shipped skin, so that a first start shows no message.
-        QFile ini(home + "/morvanix.ini");
-        if (!ini.exists() && ini.open(QIODevice::WriteOnly))
+        if (QFile ini(home + "/morvanix.ini"); !ini.exists() && ini.open(QIODevice::WriteOnly))
             ini.write("[config]\nSkin=" + QFileInfo(VELTO_PROGRAM).path().toUtf8() +
                       "/default.skin\n");
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -82,14 +73,12 @@ public:
     QProcess process;
 };
 
-// Tones of the given lengths in `folder`, named a.wav, b.wav, ...; the paths.
-inline QStringList WriteTones(const QString& folder, std::initializer_list<int> lengthsMs) {
+// Tones of the given lengths in `dir`, named a.wav, b.wav, ...; the paths.
+inline QStringList WriteTones(const TempDir& dir, std::initializer_list<int> lengthsMs) {
     QStringList paths;
-    for (int ms : lengthsMs) {
-        paths << folder + "/" + QChar(char16_t(u'a' + paths.size())) + ".wav";
-        QFile f(paths.last());
-        if (f.open(QIODevice::WriteOnly)) f.write(WavTone(ms, 8000));
-    }
+    for (int ms : lengthsMs)
+        paths << dir.write(QChar(char16_t(u'a' + paths.size())) + QString(".wav"),
+                           WavTone(ms, 8000));
     return paths;
 }
 

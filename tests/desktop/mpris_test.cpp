@@ -1,9 +1,6 @@
 // A real MPRIS client, playerctl, drives the program on the private bus.
 #include "desktop/ProgramRun.h"
-
-#include <QFile>
-#include <QImage>
-#include <QTemporaryDir>
+#include "support/TestPictures.h"
 
 #include <cmath>
 
@@ -16,27 +13,23 @@ namespace {
 double Seconds(const QString& text) { return text.isEmpty() ? -1 : text.toDouble(); }
 
 TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
-    QTemporaryDir home, media;
-    WriteTones(media.path(), {60000, 50000});
+    TempDir home, media;
+    WriteTones(media, {60000, 50000});
     // A playlist with a picture of its name: the cover a client is given.
-    QImage cover(8, 8, QImage::Format_RGB32);
-    cover.fill(Qt::red);
-    ASSERT_TRUE(cover.save(media.filePath("mix.jpg")));
-    QFile list(media.filePath("mix.m3u"));
-    ASSERT_TRUE(list.open(QIODevice::WriteOnly) && list.write("a.wav\nb.wav\n") > 0);
-    list.close();
-    ProgramRun velto(home.path(), {list.fileName()});
+    media.write("mix.jpg", PictureBytes("JPG", Qt::red));
+    ProgramRun velto(home.path(), {media.write("mix.m3u", "a.wav\nb.wav\n")});
 
     // Status changes arrive as signals at a client that follows them.
     QProcess follower;
     follower.start("playerctl",
                    {"-p", "velto", "--follow", "metadata", "--format", "{{status}} {{title}}"});
-    const auto followed = [&](const QString& line) {
+    const auto printed = [](QProcess& client, const QString& text) {
         return Eventually([&] {
-            follower.waitForReadyRead(100);
-            return QString::fromUtf8(follower.peek(1 << 16)).contains(line);
+            client.waitForReadyRead(100);
+            return QString::fromUtf8(client.peek(1 << 16)).contains(text);
         });
     };
+    const auto followed = [&](const QString& line) { return printed(follower, line); };
 
     ASSERT_TRUE(Eventually([] { return Ctl({"status"}) == "Playing"; }));
     EXPECT_EQ(Ctl({"metadata", "xesam:title"}), "a");
@@ -71,10 +64,7 @@ TEST(Mpris, PlayerctlDrivesTransportVolumePositionAndModes) {
     monitor.start("dbus-monitor", {"--session", "type='signal',member='Seeked'"});
     ASSERT_TRUE(monitor.waitForReadyRead(5000)); // listening
     Ctl({"position", "30"});
-    EXPECT_TRUE(Eventually([&] {
-        monitor.waitForReadyRead(100);
-        return QString::fromUtf8(monitor.peek(1 << 16)).contains("member=Seeked");
-    }));
+    EXPECT_TRUE(printed(monitor, "member=Seeked"));
     monitor.kill();
     monitor.waitForFinished();
     Ctl({"next"});

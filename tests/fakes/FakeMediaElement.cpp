@@ -1,38 +1,26 @@
 #include "fakes/FakeMediaElement.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace velto::test {
 
-std::unique_ptr<MediaElement> FakeMediaWorld::Create(int index) {
-    auto made = std::make_unique<FakeMediaElement>(*this, index);
-    element[static_cast<size_t>(index)] = made.get();
-    return made;
-}
-
 void FakeMediaElement::Log(const QString& text) {
-    world_.log << QString::number(index_) + QStringLiteral(":") + text;
+    world_.log << QString::number(index_) + u':' + text;
 }
 
-// Moves the position on by the media clock; the end, or a scripted failure,
-// stops the element with its position at the length.
+// Moves on by the media clock; the end or a scripted failure stops it at the length.
 void FakeMediaElement::Update() {
     if (!open_ || !playing_) return;
-    const int64_t now = world_.nowMs;
-    const int64_t pos = baseMs_ + (now - baseClock_);
-    baseClock_ = now;
+    const int64_t pos = baseMs_ + (world_.nowMs - std::exchange(baseClock_, world_.nowMs));
     baseMs_ = static_cast<int32_t>(pos);
     const bool failed = medium_.failAtMs >= 0 && pos >= medium_.failAtMs;
     const int32_t end = to_ >= 0 ? std::min(to_ + 1, medium_.lengthMs) : medium_.lengthMs;
     if (failed || (!medium_.lengthUnknown && pos >= end)) {
         if (failed) error_ = kErrGeneral;
-        if (medium_.lengthUnknown) {
-            medium_.lengthUnknown = false;
-            medium_.lengthMs = baseMs_;
-        }
+        if (std::exchange(medium_.lengthUnknown, false)) medium_.lengthMs = baseMs_;
         baseMs_ = medium_.lengthMs;
-        playing_ = false;
-        ended_ = true;
+        playing_ = false, ended_ = true;
     }
 }
 
@@ -40,64 +28,45 @@ void FakeMediaElement::Command(const QString& command) {
     Update();
     const QString c = command.toLower();
     if (c == QLatin1String("open")) {
-        open_ = playing_ = ended_ = false;
-        error_ = 0;
-        errorMessage_.clear();
+        playing_ = ended_ = false;
+        error_ = 0, errorMessage_.clear();
         Log(QStringLiteral("open ") + DeviceType + QStringLiteral(" ") + FileName);
         if (DeviceType == kDevMMMovie) { // no backend
-            error_ = kErrNoDevice;
-            errorMessage_ = QStringLiteral("No device for ") + DeviceType;
+            error_ = kErrNoDevice, errorMessage_ = QStringLiteral("No device for ") + DeviceType;
         } else if (DeviceType != kDevCdAudio) {
-            medium_ = world_.media.value(FileName, world_.fallback);
-            error_ = medium_.openError;
-            errorMessage_ = medium_.errorMessage;
+            medium_ = world_.media.value(FileName);
+            error_ = medium_.openError, errorMessage_ = medium_.errorMessage;
         }
         open_ = error_ == 0;
         openName_ = open_ ? FileName : QString();
-        baseMs_ = 0;
-        to_ = -1;
+        baseMs_ = 0, to_ = -1;
     } else if (c == QLatin1String("close")) {
-        Log(QStringLiteral("close"));
+        Log(c), openName_.clear();
         open_ = playing_ = ended_ = false;
-        openName_.clear();
     } else if (c == QLatin1String("play")) {
         Log(command + QStringLiteral(" from=") + QString::number(From) + QStringLiteral(" to=") +
             QString::number(To));
         if (open_) {
             plays.emplace_back(From, To);
-            if (From >= 0) {
-                baseMs_ = From;
-                ended_ = false;
-            }
+            if (From >= 0) baseMs_ = From, ended_ = false;
             if (To >= 0) to_ = To;
             if (!ended_) playing_ = true;
             baseClock_ = world_.nowMs;
         }
     } else if (c == QLatin1String("stop")) {
-        Log(QStringLiteral("stop"));
-        playing_ = false;
+        Log(c), playing_ = false;
     } else if (c == QLatin1String("seek")) {
-        Log(QStringLiteral("seek from=") + QString::number(From));
-        playing_ = false;
-        if (open_) {
-            baseMs_ = std::max(From, 0);
-            ended_ = false;
-        }
+        Log(QStringLiteral("seek from=") + QString::number(From)), playing_ = false;
+        if (open_) baseMs_ = std::max(From, 0), ended_ = false;
     }
-    From = To = -1;
-    Wait = false;
+    From = To = -1, Wait = false;
 }
 
 int32_t FakeMediaElement::Mode() {
-    Update();
-    if (!open_) return kModeNotOpen;
-    return playing_ ? kModePlaying : kModeStopped;
+    return Update(), !open_ ? kModeNotOpen : playing_ ? kModePlaying : kModeStopped;
 }
 
-int32_t FakeMediaElement::Position() {
-    Update();
-    return open_ ? baseMs_ : 0;
-}
+int32_t FakeMediaElement::Position() { return Update(), open_ ? baseMs_ : 0; }
 
 int32_t FakeMediaElement::TrackLength() {
     Update();
@@ -106,8 +75,8 @@ int32_t FakeMediaElement::TrackLength() {
     if (DeviceType == kDevCdAudio && openName_ != cdTrack) { // the track is chosen after "open"
         medium_ = world_.media.value(cdTrack);
         openName_ = cdTrack;
-        error_ = medium_.openError; // a track that cannot be read reports when addressed
-        errorMessage_ = medium_.errorMessage;
+        // A track that cannot be read reports when addressed.
+        error_ = medium_.openError, errorMessage_ = medium_.errorMessage;
     }
     if (medium_.lengthUnknown) return 0;
     if (medium_.estimatedMs >= 0 && !ended_ && baseMs_ < medium_.estimateUntilMs)

@@ -1,6 +1,6 @@
 #pragma once
-// Playback elements without sound: scripted media, positions that follow a
-// media clock the test advances, scripted errors, and a log of commands.
+// Playback elements without sound: scripted media and errors, positions that follow a
+// media clock the test advances, and a log of commands.
 #include "platform/MediaElement.h"
 
 #include <QMap>
@@ -17,10 +17,8 @@ struct FakeMedium {
     QString errorMessage{};
     int32_t failAtMs = -1;      // an error while playing at this position
     bool lengthUnknown = false; // a stream: no length until it ends
-    // A length only estimated at first (a VBR MP3 without a length header):
-    // reported until `estimateUntilMs` have played, then the real one.
-    int32_t estimatedMs = -1;
-    int32_t estimateUntilMs = 0;
+    // A VBR MP3 without a length header: `estimatedMs` until `estimateUntilMs` have played.
+    int32_t estimatedMs = -1, estimateUntilMs = 0;
 };
 
 class FakeMediaWorld;
@@ -50,26 +48,25 @@ private:
     FakeMediaWorld& world_;
     const int index_;
     bool open_ = false, playing_ = false, ended_ = false;
-    QString openName_;
+    QString openName_, errorMessage_;
     FakeMedium medium_;
     int32_t baseMs_ = 0;    // position when the clock reading was taken
     int64_t baseClock_ = 0; // the media clock then
-    int32_t to_ = -1;
-    int32_t error_ = 0;
-    QString errorMessage_;
+    int32_t to_ = -1, error_ = 0;
 };
 
 class FakeMediaWorld : public MediaElementFactory {
 public:
-    std::unique_ptr<MediaElement> Create(int index) override;
+    std::unique_ptr<MediaElement> Create(int index) override {
+        auto made = std::make_unique<FakeMediaElement>(*this, index);
+        element[static_cast<size_t>(index)] = made.get();
+        return made;
+    }
 
-    // Media by file name (or "cdda://N" for CD track N); others get `fallback`.
+    // Media by file name (or "cdda://N" for CD track N); others are three minutes long.
     QMap<QString, FakeMedium> media;
-    FakeMedium fallback;
-    // The media clock, ms; advancing it moves every playing element.
-    int64_t nowMs = 0;
-    // Every command as "unit:command detail", in order.
-    QStringList log;
+    int64_t nowMs = 0; // the media clock: advancing it moves every playing element
+    QStringList log;   // every command as "unit:command detail", in order
     std::array<FakeMediaElement*, 2> element{};
 
     FakeMediaElement& operator[](int unit) { return *element[static_cast<size_t>(unit)]; }

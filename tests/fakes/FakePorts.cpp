@@ -3,9 +3,8 @@
 namespace velto::test {
 
 QString FakeSettingsStore::findKey(const QString& key) const {
-    for (auto it = values_.cbegin(); it != values_.cend(); ++it) {
+    for (auto it = values_.cbegin(); it != values_.cend(); ++it)
         if (it.key().compare(key, Qt::CaseInsensitive) == 0) return it.key();
-    }
     return QString();
 }
 
@@ -22,26 +21,25 @@ void FakeSettingsStore::SaveSetting(const QString&, const QString&, const QStrin
     values_[k.isNull() ? key : k] = text;
 }
 
-QString FakeSettingsStore::Value(const QString& key) const {
-    const QString k = findKey(key);
-    return k.isNull() ? QString() : values_.value(k);
+QString FakeSettingsStore::Value(const QString& key) const { return values_.value(findKey(key)); }
+
+// The next scripted answer; none left is a cancel.
+template <typename T> static std::optional<T> Next(std::deque<std::optional<T>>& answers) {
+    if (answers.empty()) return std::nullopt;
+    std::optional<T> answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
 }
 
 std::optional<FileDialogResult> FakeDialogs::ShowFileDialog(const FileDialogRequest& request) {
     fileRequests.push_back(request);
     if (onFileDialog) onFileDialog(request);
-    if (fileAnswers.empty()) return std::nullopt;
-    auto a = fileAnswers.front();
-    fileAnswers.pop_front();
-    return a;
+    return Next(fileAnswers);
 }
 
 std::optional<QString> FakeDialogs::BrowseFolder(const QString& title, const QString& initial) {
     folderRequests.emplace_back(title, initial);
-    if (folderAnswers.empty()) return std::nullopt;
-    auto a = folderAnswers.front();
-    folderAnswers.pop_front();
-    return a;
+    return Next(folderAnswers);
 }
 
 } // namespace velto::test

@@ -26,11 +26,7 @@ public:
     void SaveSetting(const QString& app, const QString& section, const QString& key,
                      const QString& text) override;
     // Records the sync; fails when told to (the values stay in memory all the same).
-    bool Sync() override {
-        ++syncs;
-        writesAtSync = writes.size();
-        return !failSync;
-    }
+    bool Sync() override { return ++syncs, writesAtSync = writes.size(), !failSync; }
 
     // The stored value under any spelling of key, or a null string.
     QString Value(const QString& key) const;
@@ -49,8 +45,7 @@ class FakeDialogs : public Dialogs {
 public:
     std::optional<FileDialogResult> ShowFileDialog(const FileDialogRequest& request) override;
     void Message(const QString& text) override { messages << text; }
-    std::optional<QString> BrowseFolder(const QString& title,
-                                        const QString& initialFolder) override;
+    std::optional<QString> BrowseFolder(const QString& title, const QString& initial) override;
 
     QStringList messages;
     std::vector<FileDialogRequest> fileRequests;
@@ -68,17 +63,11 @@ public:
     QDateTime now = QDateTime(QDate(2026, 12, 7), QTime(10, 0, 0));
 };
 
+// No helper programs: nothing is ever started from a test.
 class FakeShell : public Shell {
 public:
-    QString FindProgram(const QString& name) const override {
-        return available.contains(name) ? QStringLiteral("/usr/bin/") + name : QString();
-    }
-    bool Start(const QString& program, const QStringList&) override {
-        started << program;
-        return true;
-    }
-    QStringList available;
-    QStringList started;
+    QString FindProgram(const QString&) const override { return {}; }
+    bool Start(const QString&, const QStringList&) override { return false; }
 };
 
 class FakeMainWindow : public MainWindow {
@@ -91,22 +80,15 @@ public:
     void SetVisible(bool v) override { visible = v; }
     bool IsVisible() const override { return visible; }
     void ShowMinimized() override { minimized = visible = true; }
-    void BringToFront() override {
-        minimized = false;
-        visible = true;
-        ++raises;
-    }
+    void BringToFront() override { minimized = false, visible = true, ++raises; }
     void SetStaysOnTop(bool on) override { onTop = on; }
     void RequestQuit() override { ++quitRequests; }
     void SurfaceChanged() override { ++surfaceChanges; }
-    QRect WorkArea() const override { return workArea; }
+    QRect WorkArea() const override { return {0, 0, 1920, 1050}; }
     void ShowPopupMenu(QPoint at) override { popupAt = at, ++popups; }
     // With deferShown, what waits for the first paint runs at RunShown().
     void AfterShown(std::function<void()> then) override {
-        if (deferShown)
-            shownWork.push_back(std::move(then));
-        else
-            then();
+        deferShown ? shownWork.push_back(std::move(then)) : then();
     }
     void RunShown() {
         for (std::function<void()>& then : std::exchange(shownWork, {}))
@@ -115,29 +97,22 @@ public:
     bool deferShown = false;
     std::vector<std::function<void()>> shownWork;
 
-    QPoint pos{100, 80};
-    QRect workArea{0, 0, 1920, 1050};
-    QPoint popupAt;
-    int popups = 0;
+    QPoint pos{100, 80}, popupAt;
     QSize size;
     bool visible = false, minimized = false, onTop = false;
-    int moves = 0, quitRequests = 0, surfaceChanges = 0, raises = 0;
+    int moves = 0, quitRequests = 0, surfaceChanges = 0, raises = 0, popups = 0;
 };
 
 // The tray icon: shown while the desktop has a tray (`available`) and the icon was added.
 class FakeTray : public Tray {
 public:
     void Add() override { added = true; }
-    void Remove() override {
-        added = false;
-        if (onRemove) onRemove();
-    }
+    void Remove() override { added = false, onRemove ? onRemove() : void(); }
     bool Shown() const override { return available && added; }
     bool available = false, added = false;
     std::function<void()> onRemove;
 };
 
-// The Now Playing window.
 class FakeAlbumWindow : public AlbumWindow {
 public:
     void SetPicture(const QImage& p) override { picture = p; }

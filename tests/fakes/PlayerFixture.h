@@ -1,16 +1,15 @@
 #pragma once
-// A Player on fake ports and fake media elements, with temporary program,
-// user and music folders; entries whose files exist, a tick that moves the
-// media clock on by the timer's period, and small skins written on the fly.
+// A Player on fake ports and media elements in temporary program, user and music
+// folders; entries whose files exist, ticks of media time, small skins written on the fly.
 #include "app/Player.h"
 #include "fakes/FakeMediaElement.h"
 #include "fakes/FakePorts.h"
 #include "playback/PlaybackEngine.h"
 #include "state/Elements.h"
 #include "support/TestFiles.h"
+#include "support/TestPictures.h"
 
 #include <QDir>
-#include <QImage>
 
 #include <gtest/gtest.h>
 
@@ -20,21 +19,16 @@
 namespace velto::test {
 
 inline QString WriteBitmap(const TempDir& dir, const QString& name, QSize size, QColor colour) {
-    QImage image(size, QImage::Format_RGB32);
-    image.fill(colour);
-    image.save(dir.file(name), "BMP");
-    return dir.file(name);
+    return dir.write(name, PictureBytes("BMP", colour, size));
 }
 
-// The header of a skin whose face is face.bmp and resource res.bmp, sizes
-// 200x100, 200x50 and 100x20, CoolFlag `cool`.
+// A skin header: face.bmp and res.bmp, sizes 200x100, 200x50 and 100x20, CoolFlag `cool`.
 inline QByteArray SkinHeader(const QByteArray& info = "Test skin", int cool = 0) {
     return "VeltoSkin\r\n" + info + "\r\n200,100,200,50,100,20\r\nface.bmp,res.bmp\r\n" +
            QByteArray::number(cool) + ",0,0,0,0,0,0,0\r\n";
 }
 
-// Writes a dark blue face.bmp, a dark green res.bmp and `name` (the header
-// plus `records`) into dir.
+// Writes a dark blue face.bmp, a dark green res.bmp and `name` (header + `records`) into dir.
 inline QString WriteSkin(const TempDir& dir, const QString& name, const QByteArray& records,
                          int cool = 0) {
     WriteBitmap(dir, QStringLiteral("face.bmp"), QSize(200, 100), Qt::darkBlue);
@@ -72,8 +66,7 @@ protected:
         player->LoadSkin(WriteSkin(programDir, "t.skin", records, cool), false);
     }
 
-    // Adds entries whose files exist (made empty in the music folder), each
-    // with its scripted length; returns their paths.
+    // Adds entries whose (empty) files exist, each with its scripted length; their paths.
     QStringList AddTracks(std::initializer_list<std::pair<QString, int32_t>> tracks) {
         QStringList paths;
         std::vector<PlaylistEntry> entries;
@@ -88,22 +81,17 @@ protected:
     }
     // One timer period of media time, then the tick.
     void Tick(int times = 1) {
-        for (int i = 0; i < times; ++i) {
-            media.nowMs += PlaybackTimer::kIntervalMs;
-            player->Timer1_Timer();
-        }
+        for (int i = 0; i < times; ++i)
+            media.nowMs += PlaybackTimer::kIntervalMs, player->Timer1_Timer();
     }
     // Ticks until the current entry changes (at most `limit` ticks); the ticks taken.
     int TicksUntilTrackChanges(int limit = 10000) {
         const int16_t start = player->TNum;
-        for (int i = 1; i <= limit; ++i) {
-            Tick();
-            if (player->TNum != start) return i;
-        }
+        for (int i = 1; i <= limit; ++i)
+            if (Tick(), player->TNum != start) return i;
         return -1;
     }
-    // Gives slider n an 8 x 8 knob on a horizontal track of w pixels from x
-    // (or a vertical one of h).
+    // Gives slider n an 8 x 8 knob on a horizontal track of w pixels from x (or vertical, h).
     void DefineSlider(int n, int16_t x, int16_t y, int16_t w, int16_t h) {
         player->skin.SlideTab[static_cast<size_t>(n)] = SliderTable{x, y, w, h, 0};
         player->surface.iSlider[static_cast<size_t>(n)].rect = QRect(x, y, 8, 8);

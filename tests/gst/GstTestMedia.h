@@ -1,6 +1,5 @@
 #pragma once
-// Media made by the tests themselves, a tiny HTTP server on 127.0.0.1, and
-// bounded waits for the real elements.
+// Media made by the tests, a tiny HTTP server on 127.0.0.1, and bounded waits.
 #include <QByteArray>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -28,54 +27,54 @@ inline void UseQuietSinks() {
     qputenv("VELTO_VIDEO_SINK", "fakesink");
 }
 
-inline void PutLe(QByteArray& b, uint32_t v, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
-}
-
-// The header of a mono 16-bit PCM WAV file of `samples` samples.
-inline QByteArray WavHeader(uint32_t rate, uint32_t samples) {
-    QByteArray b("RIFF");
-    PutLe(b, 36 + samples * 2, 4);
-    b += "WAVEfmt ";
+// A mono 16-bit PCM WAV file of `samples` samples, each `sample(i)`.
+inline QByteArray Wav(uint32_t rate, uint32_t samples, const std::function<int(uint32_t)>& sample) {
+    QByteArray b;
+    const auto put = [&b](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            b.append(char((v >> (8 * i)) & 0xFF));
+    };
     // Size, PCM, mono, rate, bytes a second, block, bits.
     const std::pair<uint32_t, int> format[] = {{16, 4},       {1, 2}, {1, 2}, {rate, 4},
                                                {rate * 2, 4}, {2, 2}, {16, 2}};
+    b += "RIFF", put(36 + samples * 2, 4), b += "WAVEfmt ";
     for (const auto& [v, n] : format)
-        PutLe(b, v, n);
-    b += "data";
-    PutLe(b, samples * 2, 4);
-    return b;
-}
-
-// A 440 Hz tone, mono, 16-bit PCM.
-inline QByteArray WavTone(int ms, int rate = 44100) {
-    const uint32_t samples = uint32_t(int64_t(rate) * ms / 1000);
-    QByteArray b = WavHeader(uint32_t(rate), samples);
+        put(v, n);
+    b += "data", put(samples * 2, 4);
     for (uint32_t i = 0; i < samples; ++i)
-        PutLe(b, uint32_t(std::lround(std::sin(2 * M_PI * 440.0 * i / rate) * 12000)), 2);
+        put(uint32_t(sample(i)), 2);
     return b;
 }
 
-// Loud noise, then silence, at 44.1 kHz: encoded as VBR its first frames
-// are the largest, so a length estimated from them is short.
+// A 440 Hz tone.
+inline QByteArray WavTone(int ms, int rate = 44100) {
+    return Wav(uint32_t(rate), uint32_t(int64_t(rate) * ms / 1000), [rate](uint32_t i) {
+        return int(std::lround(std::sin(2 * M_PI * 440.0 * i / rate) * 12000));
+    });
+}
+
+// Loud noise, then silence: as VBR its first frames are the largest, estimating a short length.
 inline QByteArray WavNoiseThenSilence(int noiseMs, int silenceMs) {
-    const uint32_t rate = 44100, noise = rate * uint32_t(noiseMs) / 1000,
-                   samples = noise + rate * uint32_t(silenceMs) / 1000;
-    QByteArray b = WavHeader(rate, samples);
+    const uint32_t noise = 441 * uint32_t(noiseMs) / 10;
     uint32_t seed = 1;
-    for (uint32_t i = 0; i < samples; ++i) {
+    return Wav(44100, noise + 441 * uint32_t(silenceMs) / 10, [&](uint32_t i) {
         seed = seed * 1664525u + 1013904223u;
-        PutLe(b, i < noise ? (seed >> 16) : 0, 2);
-    }
-    return b;
+        return i < noise ? int(seed >> 16) : 0;
+    });
+}
+
+// Bytes of no known format.
+inline QByteArray Junk(int size) {
+    QByteArray junk;
+    for (int i = 0; i < size; ++i)
+        junk.append(char((i * 7919) % 251));
+    return junk;
 }
 
 // One note of `ms` (a multiple of 500, under 80 s) at 120 beats a minute, 96 ticks a beat.
 inline QByteArray MidiNote(int ms) {
     const uint32_t ticks = uint32_t(ms / 500 * 96);
-    // Tempo 500000 us a beat, piano, note on, the delta as a variable-length
-    // number, note off, end of track.
+    // Tempo 500000 us a beat, piano, note on, the delta (variable length), note off, end.
     const QByteArray track = QByteArray::fromHex("00FF510307A12000C00000903C64") +
                              char(0x80 | (ticks >> 7)) + char(ticks & 0x7F) +
                              QByteArray::fromHex("803C4000FF2F00");
@@ -83,22 +82,18 @@ inline QByteArray MidiNote(int ms) {
            track;
 }
 
-// Encodes a WAV file to MP3 with lame (128 kbit/s unless `options` say
-// otherwise); false when lame failed.
+// Encodes a WAV file to MP3 with lame (128 kbit/s unless `options` say otherwise).
 inline bool LameEncode(const QString& wav, const QString& mp3,
                        const QStringList& options = {"-b", "128"}) {
-    return QProcess::execute("lame", QStringList{"--quiet"} + options + QStringList{wav, mp3}) ==
-               0 &&
-           QFile::exists(mp3);
+    const int status =
+        QProcess::execute("lame", QStringList{"--quiet"} + options + QStringList{wav, mp3});
+    return status == 0 && QFile::exists(mp3);
 }
 
-// Polls `done` until it holds or `limitMs` pass.
-inline bool WaitUntil(const std::function<bool()>& done, int limitMs = 10000) {
-    QDeadlineTimer deadline(limitMs);
-    while (!done()) {
+// Polls `done` every `stepMs` until it holds or `limitMs` pass.
+inline bool WaitUntil(const std::function<bool()>& done, int limitMs = 10000, int stepMs = 10) {
+    for (QDeadlineTimer deadline(limitMs); !done(); QThread::msleep(stepMs))
         if (deadline.hasExpired()) return false;
-        QThread::msleep(10);
-    }
     return true;
 }
 
@@ -107,8 +102,7 @@ inline int CountEntries(const QString& folder) {
         QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size());
 }
 
-// Serves one body to every request on 127.0.0.1, on its own thread, so the
-// player's blocking "open" can read from it.
+// Serves one body to every request on its own thread, so a blocking "open" can read it.
 class HttpFileServer {
 public:
     explicit HttpFileServer(const QByteArray& body) {
@@ -131,7 +125,7 @@ public:
         thread_.join();
     }
     QString Url(const QString& name) const {
-        return QStringLiteral("http://127.0.0.1:%1/%2").arg(port_).arg(name);
+        return QString("http://127.0.0.1:%1/").arg(port_) + name;
     }
 
 private:
@@ -150,8 +144,7 @@ private:
     }
 
     QByteArray reply_;
-    int listener_ = -1;
-    int port_ = 0;
+    int listener_ = -1, port_ = 0;
     std::thread thread_;
 };
 

