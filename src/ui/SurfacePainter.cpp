@@ -62,9 +62,22 @@ void PaintSurface(QPainter& p, const Surface& s) {
     PaintSurface(p, s, QRegion(QRect(QPoint(0, 0), s.windowPixels)).united(p.window()));
 }
 
+namespace {
+constexpr int kFaceBandRows = 32;
+}
+
 void PaintSurface(QPainter& p, const Surface& s, const QRegion& area) {
     const auto in = [&area](const QRect& r) { return area.intersects(r); };
-    if (!s.face.isNull()) p.drawImage(QPoint(0, 0), s.face);
+    if (!s.face.isNull()) {
+        // In bands of a few rows: Qt splits a taller blit across worker
+        // threads, which then stay alive for half a minute after the paint.
+        const QRect drawn = area.boundingRect() & s.face.rect();
+        for (int y = drawn.top(); y <= drawn.bottom(); y += kFaceBandRows) {
+            const QRect band(drawn.left(), y, drawn.width(),
+                             std::min(kFaceBandRows, drawn.bottom() + 1 - y));
+            p.drawImage(band.topLeft(), s.face, band);
+        }
+    }
 
     for (size_t n = 1; n < s.Dig.size(); ++n) {
         const DigitFieldElement& dig = s.Dig[n];
