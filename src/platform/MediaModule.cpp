@@ -10,7 +10,7 @@ namespace {
 
 class LoadingMediaElement : public MediaElement {
 public:
-    explicit LoadingMediaElement(int index) : index_(index) {}
+    LoadingMediaElement(const char* module, int index) : module_(module), index_(index) {}
 
     void Command(const QString& command) override {
         if (!real_ && !Load(command)) {
@@ -40,7 +40,7 @@ private:
         if (idle.contains(command.trimmed(), Qt::CaseInsensitive)) return false;
         QString problem;
         auto make = reinterpret_cast<decltype(&velto_media_element)>(
-            ModuleSymbol("gstreamer", "velto_media_element", &problem));
+            ModuleSymbol(module_, "velto_media_element", &problem));
         if (!make) {
             error_ = kErrNoDevice;
             errorMessage_ = QStringLiteral("The playback module could not be loaded: ") + problem;
@@ -62,6 +62,7 @@ private:
         return real_.get();
     }
 
+    const char* const module_;
     const int index_;
     std::unique_ptr<MediaElement> real_;
     double volume_ = 1.0;
@@ -72,7 +73,7 @@ private:
 } // namespace
 
 std::unique_ptr<MediaElement> ModuleMediaElementFactory::Create(int index) {
-    return std::make_unique<LoadingMediaElement>(index);
+    return std::make_unique<LoadingMediaElement>(module_, index);
 }
 
 } // namespace velto

@@ -7,10 +7,14 @@ namespace velto {
 
 class ModuleMediaElementFactory : public MediaElementFactory {
 public:
+    explicit ModuleMediaElementFactory(const char* module = "gstreamer") : module_(module) {}
     // An element that loads the GStreamer module at its first "open" and
     // passes everything on to the element made there. Without the module
     // each "open" fails, saying why.
     std::unique_ptr<MediaElement> Create(int index) override;
+
+private:
+    const char* module_;
 };
 
 } // namespace velto

@@ -3,6 +3,8 @@
 #include "common/PathNames.h"
 #include "common/TextFiles.h"
 #include "platform/Dialogs.h"
+#include "platform/MediaModule.h"
+#include "platform/Modules.h"
 #include "support/TestFiles.h"
 
 #include <QFile>
@@ -72,4 +74,23 @@ TEST(DialogFilters, BarSeparatedPairsBecomeQtNameFilters) {
     EXPECT_EQ(QtNameFilters("Pictures (*.bmp)|*.bmp;*.gif|All files|*.*|Odd"),
               QStringList({"Pictures (*.bmp) (*.bmp *.gif)", "All files (*)"}));
     EXPECT_EQ(QtNameFilters(""), QStringList({"All files (*)"}));
+}
+
+TEST(Modules, WhatCannotBeLoadedIsSaidAndAnElementWithoutItFailsToOpen) {
+    QString problem;
+    EXPECT_EQ(ModuleSymbol("absent", "velto_media_element", &problem), nullptr);
+    EXPECT_TRUE(problem.contains(QStringLiteral("libvelto-absent.so"))) << problem.toStdString();
+    EXPECT_EQ(ModuleSymbol("taglib", "velto_media_element", &problem), nullptr);
+    EXPECT_EQ(problem, QStringLiteral("taglib lacks velto_media_element"));
+    EXPECT_NE(ModuleSymbol("taglib", "velto_embedded_picture"), nullptr);
+
+    auto element = ModuleMediaElementFactory("absent").Create(0);
+    element->From = 500;
+    element->Command(QStringLiteral("play")); // nothing open: nothing to do, nothing said
+    EXPECT_TRUE(element->Error() == kErrNone && element->From == -1);
+    element->DeviceType = kDevMMMovie;
+    element->Command(QStringLiteral("open"));
+    EXPECT_EQ(element->Error(), kErrNoDevice);
+    EXPECT_TRUE(element->ErrorMessage().contains(QStringLiteral("libvelto-absent.so")));
+    EXPECT_EQ(element->Mode(), kModeNotOpen);
 }
