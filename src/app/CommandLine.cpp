@@ -64,7 +64,8 @@ QString CommandLine::Usage() {
         "  VELTO_HOME        folder for the settings, the last playlist and the schedule\n"
         "  VELTO_AUDIO_SINK  GStreamer audio output, e.g. \"pulsesink\" or \"fakesink sync=true\"\n"
         "                    (default autoaudiosink)\n"
-        "  VELTO_VIDEO_SINK  GStreamer video output (default autovideosink)\n");
+        "  VELTO_VIDEO_SINK  GStreamer video output (default autovideosink)\n"
+        "  VELTO_MODULE_DIR  folder searched first for the player's modules\n");
 }
 
 } // namespace velto
