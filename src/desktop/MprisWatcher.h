@@ -23,7 +23,8 @@ public:
     MprisWatcher(MprisPlayer& adaptor, const PlayerState& state, QDBusConnection bus);
     void Start();
 
-    static constexpr int kPollMs = 250;
+    // A multiple of the playback tick, so a poll shares the tick's wake-up.
+    static constexpr int kPollMs = 200;
     // A position this far from where it should have run to was a jump.
     static constexpr int64_t kJumpMs = 1000;
 
