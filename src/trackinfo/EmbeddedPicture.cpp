@@ -7,6 +7,8 @@
 
 #include <QStringList>
 
+#include <mutex>
+
 namespace velto {
 
 std::optional<QByteArray> EmbeddedPicture(const QString& path) {
@@ -15,9 +17,10 @@ std::optional<QByteArray> EmbeddedPicture(const QString& path) {
     auto read = reinterpret_cast<decltype(&velto_embedded_picture)>(
         ModuleSymbol("taglib", "velto_embedded_picture", &problem));
     if (!read) {
-        static const bool told =
-            (qWarning("No covers inside music files: %s", qUtf8Printable(problem)), true);
-        Q_UNUSED(told);
+        static std::once_flag told;
+        std::call_once(told, [&problem] {
+            qWarning("No covers inside music files: %s", qUtf8Printable(problem));
+        });
         return std::nullopt;
     }
     QByteArray picture;
