@@ -11,34 +11,30 @@ double LeadingNumber(const QString& s) {
     const qsizetype n = s.size();
     while (i < n && (s[i] == u' ' || s[i] == u'\t'))
         ++i;
-    QString text;
-    if (i < n && (s[i] == u'+' || s[i] == u'-')) text += s[i++];
+    const qsizetype start = i;
+    const auto digit = [&s](qsizetype k) { return s[k].isDigit() && s[k].unicode() < 128; };
+    if (i < n && (s[i] == u'+' || s[i] == u'-')) ++i;
     qsizetype digits = 0;
-    while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
-        text += s[i++];
+    for (; i < n && digit(i); ++i)
         ++digits;
-    }
     if (i < n && s[i] == u'.') {
-        text += s[i++];
-        while (i < n && s[i].isDigit() && s[i].unicode() < 128) {
-            text += s[i++];
+        for (++i; i < n && digit(i); ++i)
             ++digits;
-        }
     }
     if (digits == 0) return 0.0;
+    // The number is the text from its sign on, with an exponent only when
+    // digits follow the "e".
+    qsizetype stop = i;
     if (i < n && (s[i] == u'e' || s[i] == u'E')) {
         qsizetype j = i + 1;
-        QString exp = QStringLiteral("e");
-        if (j < n && (s[j] == u'+' || s[j] == u'-')) exp += s[j++];
-        qsizetype expDigits = 0;
-        while (j < n && s[j].isDigit() && s[j].unicode() < 128) {
-            exp += s[j++];
-            ++expDigits;
-        }
-        if (expDigits > 0) text += exp;
+        if (j < n && (s[j] == u'+' || s[j] == u'-')) ++j;
+        const qsizetype expStart = j;
+        while (j < n && digit(j))
+            ++j;
+        if (j > expStart) stop = j;
     }
     bool ok = false;
-    const double v = text.toDouble(&ok);
+    const double v = QStringView(s).mid(start, stop - start).toDouble(&ok);
     return ok && std::isfinite(v) ? v : 0.0;
 }
 

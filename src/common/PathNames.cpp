@@ -41,8 +41,8 @@ QString AddSlash(const QString& s) {
 }
 
 bool IsPic(const QString& s) {
-    const QString tail = s.right(4).toUpper();
-    return tail == u".BMP" || tail == u".GIF" || tail == u".JPG";
+    return s.endsWith(u".BMP", Qt::CaseInsensitive) || s.endsWith(u".GIF", Qt::CaseInsensitive) ||
+           s.endsWith(u".JPG", Qt::CaseInsensitive);
 }
 
 // Only a regular file (or a link to one) can be read as a file: a folder is
@@ -69,30 +69,29 @@ bool HasUrlScheme(const QString& s) {
 }
 
 QString NiceName(const QString& input) {
-    QString s = input;
-    const qsizetype len = s.size();
+    const qsizetype len = input.size();
     qsizetype end = len; // exclusive, 0-based
     qsizetype begin = 0;
     for (qsizetype i = 0; i < len; ++i) {
         const QChar c = input.at(i);
-        if (c == u'_') {
-            s[i] = u' ';
-        } else if (c == u'.') {
-            // A dot among the last five characters starts the extension.
-            if (i + 1 <= len - 5)
-                s[i] = u' ';
-            else
-                end = i;
-        } else if (isSeparator(c)) {
+        // A dot among the last five characters starts the extension.
+        if (c == u'.' && i + 1 > len - 5)
+            end = i;
+        else if (isSeparator(c))
             begin = i + 1;
-        }
     }
-    QString name = end > begin ? s.mid(begin, end - begin) : QString();
+    if (end <= begin) return QString();
+    // Only the name itself is copied: a playlist holds tens of thousands.
+    QString name = input.mid(begin, end - begin);
+    for (qsizetype k = 0; k < name.size(); ++k) {
+        const QChar c = name.at(k);
+        if (c == u'_' || (c == u'.' && begin + k + 1 <= len - 5)) name[k] = u' ';
+    }
     if (LeadingNumber(name) > 0) {
         if (name.size() >= 3 && name.at(2) == u'-') name = name.mid(3);
-        if (name.size() >= 4 && name.mid(2, 2) == QStringLiteral(" -")) name = name.mid(4);
+        if (name.size() >= 4 && QStringView(name).mid(2, 2) == u" -") name = name.mid(4);
     }
-    return name.trimmed();
+    return std::move(name).trimmed();
 }
 
 QString ResolveCaseInsensitive(const QString& path) {

@@ -113,8 +113,9 @@ std::vector<PlaylistEntry> PlaylistEntries(const QStringList& lines, PlaylistKin
         kind == PlaylistKind::M3U ? M3uEntryTexts(lines) : PlsEntryTexts(lines);
     const qsizetype n = std::min<qsizetype>(texts.size(), room);
     entries.reserve(static_cast<size_t>(n));
+    const QString base = AddSlash(PathOnly(playlistFile));
     for (qsizetype i = 0; i < n; ++i)
-        entries.push_back(ResolveEntry(texts.at(i), playlistFile));
+        entries.push_back(resolveBelow(texts.at(i), base));
     return entries;
 }
 
