@@ -12,6 +12,8 @@
 namespace velto {
 
 std::optional<QByteArray> EmbeddedPicture(const QString& path) {
+    // TagLib would block on a FIFO named like a music file; and a name that
+    // is no file needs no module.
     if (!IsFile(path)) return std::nullopt;
     QString problem;
     auto read = reinterpret_cast<decltype(&velto_embedded_picture)>(

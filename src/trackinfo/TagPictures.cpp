@@ -2,8 +2,6 @@
 // (libvelto-taglib.so), loaded when a cover is first looked for there.
 #include "trackinfo/TagPictures.h"
 
-#include "common/PictureFiles.h"
-
 #include <QFile>
 
 #include <taglib/attachedpictureframe.h>
@@ -64,8 +62,6 @@ std::optional<QByteArray> FromMp4(TagLib::MP4::Tag* tag) {
 }
 
 std::optional<QByteArray> ReadPicture(const QString& path) {
-    // TagLib would block on a FIFO named like a music file.
-    if (!IsFile(path)) return std::nullopt;
     const QByteArray name = QFile::encodeName(path);
     TagLib::FileRef ref(name.constData(), false);
     TagLib::File* file = ref.file();

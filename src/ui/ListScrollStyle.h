@@ -1,7 +1,7 @@
 #pragma once
 // The playlist's scroll bar in the list's own colours: a flat groove and
 // handle with no arrow buttons. Drawn by a proxy of the desktop's style
-// rather than a style sheet, whose engine costs the window half a megabyte.
+// rather than a style sheet, whose engine costs the window 0.4 MiB.
 #include <QColor>
 #include <QProxyStyle>
 
@@ -22,10 +22,10 @@ public:
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
 
+private:
     static constexpr int kWidth = 12;
     static constexpr int kShortestHandle = 16;
 
-private:
     QColor groove_;
     QColor handle_;
 };
