@@ -1,3 +1,4 @@
+#include "skin/SkinRecords.h"
 #include "state/Surface.h"
 #include "ui/SurfacePainter.h"
 
@@ -17,3 +18,13 @@ static void BM_OutlineRegionThinPolygons(benchmark::State& state) {
         benchmark::DoNotOptimize(velto::OutlineRegion(surface));
 }
 BENCHMARK(BM_OutlineRegionThinPolygons)->Arg(4000)->Arg(16000)->Unit(benchmark::kMillisecond);
+
+// Decoding the default skin's two pictures, as every start does.
+static void BM_ReadDefaultSkinPictures(benchmark::State& state) {
+    const QString dir = QStringLiteral(VELTO_SKINS_DIR "/default/");
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(velto::ReadSkinPicture(dir + "default_face.bmp"));
+        benchmark::DoNotOptimize(velto::ReadSkinPicture(dir + "default_res.bmp"));
+    }
+}
+BENCHMARK(BM_ReadDefaultSkinPictures)->Unit(benchmark::kMillisecond);

@@ -3,6 +3,7 @@
 #include "common/Numbers.h"
 #include "common/PathNames.h"
 #include "skin/FieldReader.h"
+#include "skin/PlainBitmap.h"
 #include "state/Elements.h"
 #include "state/Surface.h"
 
@@ -40,6 +41,7 @@ QString SkinFilePath(const QString& folder, const QString& name) {
 }
 
 QImage ReadSkinPicture(const QString& path) {
+    if (QImage plain = ReadPlainBitmap(path, kMaxPictureSide); !plain.isNull()) return plain;
     auto refuse = [&](const QString& why) {
         return SkinRefused{QStringLiteral("Skin bitmap cannot be loaded: ") + path + u'\r' + why};
     };

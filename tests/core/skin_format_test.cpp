@@ -1,6 +1,10 @@
 // The skin format: its fields, and its records and their edge cases loaded onto a Player.
 #include "fakes/PlayerFixture.h"
 #include "skin/FieldReader.h"
+#include "skin/PlainBitmap.h"
+#include "support/TestFiles.h"
+
+#include <QtEndian>
 
 using namespace velto;
 using test::ButtonRecord;
@@ -132,4 +136,43 @@ TEST_F(SkinFormat, BadElementsAreListedInOneMessageAndAMalformedNumberEndsTheLoa
 
     LoadRecords(ButtonRecord(1) + "B2,1,1,5"); // past the end
     EXPECT_TRUE(s().Btn[1].visible && !s().Btn[2].visible && player->Timer1.isActive());
+}
+
+// Skin bitmaps read straight from the file show the pixels Qt's reader shows,
+// whatever the row padding and row order; anything else is left to Qt's reader.
+TEST(SkinPictures, PlainBitmapsReadAsQtReadsThemAndOthersAreLeftToIt) {
+    test::TempDir dir;
+    for (int width : {1, 2, 3, 5, 8}) {
+        QImage drawn(width, 3, QImage::Format_RGB32);
+        for (int y = 0; y < drawn.height(); ++y)
+            for (int x = 0; x < width; ++x)
+                drawn.setPixel(x, y, qRgb(40 * x + 1, 70 * y + 2, 13 * (x + y) + 3));
+        const QString path = dir.file(QString("w%1.bmp").arg(width));
+        ASSERT_TRUE(drawn.save(path, "BMP")); // 24 bits, rows bottom up
+        const QImage plain = ReadPlainBitmap(path, 8192);
+        EXPECT_EQ(plain.format(), QImage::Format_BGR888);
+        EXPECT_EQ(plain.convertToFormat(QImage::Format_RGB32), drawn) << width;
+
+        // The same rows stored top down (a negative height).
+        QByteArray bytes = dir.read(path.section('/', -1));
+        const int stride = (width * 3 + 3) & ~3;
+        QByteArray rows = bytes.mid(54);
+        for (int y = 0; y < 3; ++y)
+            bytes.replace(54 + y * stride, stride, rows.mid((2 - y) * stride, stride));
+        qToLittleEndian<qint32>(-3, bytes.data() + 22);
+        EXPECT_EQ(ReadPlainBitmap(dir.write("down.bmp", bytes), 8192)
+                      .convertToFormat(QImage::Format_RGB32),
+                  drawn)
+            << width;
+        // Cut short, or wider than allowed: not read here.
+        EXPECT_TRUE(ReadPlainBitmap(dir.write("cut.bmp", bytes.chopped(1)), 8192).isNull());
+        EXPECT_TRUE(ReadPlainBitmap(path, width - 1).isNull());
+        // Other depths and compressed bitmaps are Qt's to read.
+        for (auto [at, value] : {std::pair{28, 32}, {30, 1}}) {
+            QByteArray other = bytes;
+            qToLittleEndian<quint16>(value, other.data() + at);
+            EXPECT_TRUE(ReadPlainBitmap(dir.write("other.bmp", other), 8192).isNull());
+        }
+    }
+    EXPECT_TRUE(ReadPlainBitmap(dir.file("missing.bmp"), 8192).isNull());
 }

@@ -85,7 +85,8 @@ TEST_F(SkinnedWindow, TheDefaultSkinShowsItsFaceAndPaintingChangesNothing) {
     // Every glyph shows the resource cell it was cut from.
     for (const DigitFieldElement& field : s().Dig)
         for (const GlyphBlit& g : field.glyphs)
-            EXPECT_EQ(shown.copy(QRect(g.target, g.source.size())), s().ResBmp.copy(g.source));
+            EXPECT_EQ(shown.copy(QRect(g.target, g.source.size())),
+                      s().ResBmp.copy(g.source).convertToFormat(shown.format()));
     EXPECT_EQ(List()->geometry(), QRect(12, 296, 436, 154));
 
     // Painting again neither scrolls the title nor changes the surface.
