@@ -16,7 +16,7 @@ void PaintSurface(QPainter& painter, const Surface& surface);
 void PaintSurface(QPainter& painter, const Surface& surface, const QRegion& area);
 
 // The font of a text field or the playlist: the skin's name and point size
-// (a default for either when missing), never bold.
+// (a default for either when missing), never bold, without kerning.
 QFont FieldFont(const QString& name, int pointSize);
 
 // The window area that differs between two states of a surface; everything
