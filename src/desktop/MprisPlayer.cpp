@@ -53,6 +53,18 @@ QVariantMap MprisPlayer::Metadata() const {
     if (!HasTrack()) return {};
     const PlaylistEntry& entry = p_.playlist.At(p_.TNum - 1);
     const bool started = entry.path == p_.SongPath;
+    const QString& cover = p_.LastShownCover();
+    // Asked five times a second while playing, and the same nearly always.
+    MetadataSource source{p_.TNum,
+                          entry.path,
+                          entry.name,
+                          started,
+                          p_.SongLen,
+                          p_.TagInfo.Title,
+                          p_.TagInfo.Artist,
+                          p_.TagInfo.Album,
+                          started && !cover.isEmpty() && FileExists(cover) ? cover : QString()};
+    if (metadata_ && metadata_->first == source) return metadata_->second;
     QVariantMap m;
     m.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(TrackId()));
     if (started && p_.SongLen > 0)
@@ -71,10 +83,10 @@ QVariantMap MprisPlayer::Metadata() const {
                  ? entry.path
                  : QUrl::fromLocalFile(entry.path).toString(QUrl::FullyEncoded));
     // The cover on screen, when it is a file a client can open.
-    if (const QString& cover = p_.LastShownCover();
-        started && !cover.isEmpty() && FileExists(cover))
+    if (!source.cover.isEmpty())
         m.insert(QStringLiteral("mpris:artUrl"),
                  QUrl::fromLocalFile(cover).toString(QUrl::FullyEncoded));
+    metadata_.emplace(std::move(source), m);
     return m;
 }
 

@@ -9,6 +9,8 @@
 #include <QVariantMap>
 
 #include <cstdint>
+#include <optional>
+#include <utility>
 
 namespace velto {
 
@@ -78,7 +80,19 @@ private:
     QDBusObjectPath TrackId() const;
     bool HasTrack() const;
 
+    // What the metadata is made from.
+    struct MetadataSource {
+        int tnum;
+        QString path, name;
+        bool started;
+        int32_t length;
+        QString title, artist, album;
+        QString cover; // empty unless shown and a file
+        bool operator==(const MetadataSource&) const = default;
+    };
+
     Player& p_;
+    mutable std::optional<std::pair<MetadataSource, QVariantMap>> metadata_;
 };
 
 } // namespace velto
