@@ -93,6 +93,7 @@ GstMediaElement::GstMediaElement(int index) : index_(index) {}
 GstMediaElement::~GstMediaElement() { Close(); }
 
 void GstMediaElement::Command(const QString& command) {
+    askedAtUs_ = -1;
     const QString c = command.trimmed().toLower();
     if (c == QLatin1String("open"))
         Open();
@@ -238,6 +239,7 @@ bool GstMediaElement::Preroll() {
 }
 
 void GstMediaElement::Handle(GstMessage* message) {
+    askedAtUs_ = -1;
     switch (GST_MESSAGE_TYPE(message)) {
     case GST_MESSAGE_EOS: Ended(); break;
     case GST_MESSAGE_DURATION_CHANGED: lengthChanged_ = true; break;
@@ -408,9 +410,23 @@ int32_t GstMediaElement::Position() {
     if (!open_) return 0;
     if (ended_) return TrackLength();
     if (cd_ && !EnsureCdTrack()) return 0;
+    if (const std::optional<int32_t> running = RunningPosition()) return *running;
     // Not held to the length: that may be an estimate still growing.
     lastPositionMs_ = QueryPosition();
+    askedAtUs_ = playing_ ? g_get_monotonic_time() : -1;
     return lastPositionMs_;
+}
+
+// Asked ten times a second, the pipeline would walk its elements each time
+// to say what the clock already tells. Near the end it is asked every time:
+// the end, and the length, are decided there.
+std::optional<int32_t> GstMediaElement::RunningPosition() const {
+    if (askedAtUs_ < 0 || !playing_ || lengthMs_ <= 0) return std::nullopt;
+    const int64_t runMs = (g_get_monotonic_time() - askedAtUs_) / 1000;
+    if (runMs < 0 || runMs >= kPositionQueryMs) return std::nullopt;
+    const int64_t position = int64_t(lastPositionMs_) + runMs;
+    if (position >= int64_t(lengthMs_) - kLengthWatchMs) return std::nullopt;
+    return int32_t(position);
 }
 
 int32_t GstMediaElement::TrackLength() {

@@ -9,6 +9,9 @@
 
 #include <QByteArray>
 
+#include <cstdint>
+#include <optional>
+
 typedef struct _GstElement GstElement;
 typedef struct _GstBus GstBus;
 typedef struct _GstMessage GstMessage;
@@ -39,6 +42,9 @@ public:
     static constexpr int kPrerollLimitMs = 10000;
     // How long before its end a medium's length is asked on every call.
     static constexpr int32_t kLengthWatchMs = 3000;
+    // While playing, the longest time the position runs with the clock
+    // before the pipeline is asked again.
+    static constexpr int32_t kPositionQueryMs = 500;
 
 private:
     void Open();
@@ -58,6 +64,9 @@ private:
     void SeekTo(int32_t fromMs, int32_t toMs);
     bool Seekable();
     int32_t QueryPosition();
+    // The position the clock gives since the pipeline was last asked, while
+    // that is valid: playing, no command or message since, not near the end.
+    std::optional<int32_t> RunningPosition() const;
     void QueryLength(bool always = false);
     void ClearResult() { error_ = kErrNone, errorMessage_.clear(); }
 
@@ -74,6 +83,7 @@ private:
     int32_t lengthMs_ = 0;
     bool lengthChanged_ = false; // the pipeline said its length changed
     int32_t lastPositionMs_ = 0;
+    int64_t askedAtUs_ = -1; // monotonic time of the last position asked while playing; -1: none
     double volume_ = 1.0;
     int32_t error_ = kErrNone;
     QString errorMessage_;
