@@ -31,31 +31,44 @@ QString DecodeText(const QByteArray& bytes) {
     return out;
 }
 
-QStringList SplitLines(const QString& text) {
-    QStringList lines;
+std::vector<QStringView> SplitLineViews(QStringView text) {
+    std::vector<QStringView> lines;
     qsizetype start = 0;
     const qsizetype n = text.size();
     for (qsizetype i = 0; i < n; ++i) {
         const QChar c = text.at(i);
         if (c == u'\r' || c == u'\n') {
-            lines << text.mid(start, i - start);
+            lines.push_back(text.mid(start, i - start));
             if (c == u'\r' && i + 1 < n && text.at(i + 1) == u'\n') ++i;
             start = i + 1;
         }
     }
-    if (start < n) lines << text.mid(start);
+    if (start < n) lines.push_back(text.mid(start));
+    return lines;
+}
+
+QStringList SplitLines(const QString& text) {
+    QStringList lines;
+    for (const QStringView line : SplitLineViews(text))
+        lines << line.toString();
     return lines;
 }
 
 bool IsRegularFile(const QString& path) { return !path.isEmpty() && QFileInfo(path).isFile(); }
 
-std::optional<QStringList> ReadTextLines(const QString& path) {
+std::optional<QString> ReadText(const QString& path) {
     if (!IsRegularFile(path)) return std::nullopt;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) return std::nullopt;
-    return SplitLines(DecodeText(bytes));
+    return DecodeText(bytes);
+}
+
+std::optional<QStringList> ReadTextLines(const QString& path) {
+    const std::optional<QString> text = ReadText(path);
+    if (!text) return std::nullopt;
+    return SplitLines(*text);
 }
 
 bool WriteFileAtomically(const QString& path, const QByteArray& bytes) {

@@ -5,60 +5,121 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace velto {
 
 namespace {
 
 // Blanks only: tabs belong to the text.
-QString trimBlanks(const QString& s) {
+QStringView trimBlanks(QStringView s) {
     qsizetype begin = 0;
     qsizetype end = s.size();
     while (begin < end && s.at(begin) == u' ')
         ++begin;
     while (end > begin && s.at(end - 1) == u' ')
         --end;
-    return (begin == 0 && end == s.size()) ? s : s.mid(begin, end - begin);
+    return s.mid(begin, end - begin);
 }
 
 QString withSlashes(QString s) { return s.replace(u'\\', u'/'); }
 
 // A cheap look for "scheme://" before the full test: most entries are paths.
-bool isUrl(const QString& s) {
+bool isUrl(QStringView s) {
     const qsizetype colon = s.indexOf(u':');
-    return colon >= 2 && QStringView(s).mid(colon, 3) == u"://" && HasUrlScheme(s);
+    return colon >= 2 && s.mid(colon, 3) == u"://" && HasUrlScheme(s.toString());
 }
 
 // "./" (or ".\") in front of a relative name is where it was: the writer
 // adds it to names a reader would otherwise take for a comment.
-QString withoutHere(const QString& text) {
+QStringView withoutHere(QStringView text) {
     if (text.size() > 2 && text.at(0) == u'.' && (text.at(1) == u'/' || text.at(1) == u'\\'))
         return text.mid(2);
     return text;
 }
 
-// `base` is the playlist's folder with its trailing separator.
-PlaylistEntry resolveBelow(const QString& written, const QString& base) {
-    const QString text = withoutHere(written);
-    const QString name = FileOnly(text);
+QStringView fileOnly(QStringView s) {
+    const qsizetype sep = std::max(s.lastIndexOf(u'/'), s.lastIndexOf(u'\\'));
+    return s.mid(sep + 1);
+}
+
+// `base` is the playlist's folder with its trailing separator. A list of
+// thousands is read as the window opens: each entry makes its path and name
+// and nothing else.
+PlaylistEntry resolveBelow(QStringView written, const QString& base) {
+    const QStringView text = withoutHere(written);
+    const QString name = fileOnly(text).toString();
     if (isUrl(text)) {
         QString display = EntryDisplayName(name);
-        return {display.isEmpty() ? text : std::move(display), text};
+        return {display.isEmpty() ? text.toString() : std::move(display), text.toString()};
     }
     const qsizetype folderLength = text.size() - name.size(); // with its separator
     QString path;
     if (folderLength >= 2 && text.at(1) == u':') {
         // Written on Windows: kept as written, so it is written back unchanged.
-        path = text;
+        path = text.toString();
     } else if (folderLength >= 1 && (text.startsWith(u'/') || text.startsWith(u'\\'))) {
-        path = withSlashes(text);
+        path = withSlashes(text.toString());
     } else if (!text.contains(u'\\')) {
-        path = base + text;
+        path.reserve(base.size() + text.size());
+        path.append(base).append(text);
     } else {
-        path = base + withSlashes(text);
+        path = base + withSlashes(text.toString());
         // A name that really holds a backslash (possible here) keeps it.
-        if (!FileExists(path) && FileExists(base + text)) path = base + text;
+        if (const QString asWritten = base + text.toString(); !FileExists(path) && FileExists(asWritten))
+            path = asWritten;
     }
     return {EntryDisplayName(name), std::move(path)};
+}
+
+std::vector<QStringView> m3uEntryViews(const std::vector<QStringView>& lines) {
+    std::vector<QStringView> texts;
+    texts.reserve(lines.size());
+    for (const QStringView line : lines) {
+        const QStringView text = trimBlanks(line);
+        // Headers and #EXTINF information are not entries, nor are empty lines.
+        if (text.isEmpty() || text.startsWith(u'#')) continue;
+        texts.push_back(text);
+    }
+    return texts;
+}
+
+std::vector<QStringView> plsEntryViews(const std::vector<QStringView>& lines) {
+    std::vector<QStringView> texts;
+    for (const QStringView line : lines) {
+        const QStringView text = trimBlanks(line);
+        if (!text.startsWith(u"File")) continue;
+        const qsizetype eq = text.indexOf(u'=');
+        if (eq < 0) continue;
+        if (const QStringView entry = text.mid(eq + 1); !entry.isEmpty()) texts.push_back(entry);
+    }
+    return texts;
+}
+
+std::vector<QStringView> viewsOf(const QStringList& lines) {
+    return std::vector<QStringView>(lines.cbegin(), lines.cend());
+}
+
+QStringList listOf(const std::vector<QStringView>& views) {
+    QStringList list;
+    list.reserve(qsizetype(views.size()));
+    for (const QStringView view : views)
+        list << view.toString();
+    return list;
+}
+
+std::vector<PlaylistEntry> entriesOf(const std::vector<QStringView>& lines, PlaylistKind kind,
+                                     const QString& playlistFile, int room) {
+    std::vector<PlaylistEntry> entries;
+    if (kind == PlaylistKind::Other || room <= 0) return entries;
+    const std::vector<QStringView> texts =
+        kind == PlaylistKind::M3U ? m3uEntryViews(lines) : plsEntryViews(lines);
+    const size_t n = std::min(texts.size(), size_t(room));
+    entries.reserve(n);
+    const QString base = AddSlash(PathOnly(playlistFile));
+    for (size_t i = 0; i < n; ++i)
+        entries.push_back(resolveBelow(texts[i], base));
+    return entries;
 }
 
 } // namespace
@@ -71,28 +132,11 @@ PlaylistKind KindOfPlaylist(const QString& file) {
 }
 
 QStringList M3uEntryTexts(const QStringList& lines) {
-    QStringList texts;
-    texts.reserve(lines.size());
-    for (const QString& line : lines) {
-        QString text = trimBlanks(line);
-        // Headers and #EXTINF information are not entries, nor are empty lines.
-        if (text.isEmpty() || text.startsWith(u'#')) continue;
-        texts << std::move(text);
-    }
-    return texts;
+    return listOf(m3uEntryViews(viewsOf(lines)));
 }
 
 QStringList PlsEntryTexts(const QStringList& lines) {
-    QStringList texts;
-    for (const QString& line : lines) {
-        const QString text = trimBlanks(line);
-        if (!text.startsWith(QStringLiteral("File"))) continue;
-        const qsizetype eq = text.indexOf(u'=');
-        if (eq < 0) continue;
-        QString entry = text.mid(eq + 1);
-        if (!entry.isEmpty()) texts << std::move(entry);
-    }
-    return texts;
+    return listOf(plsEntryViews(viewsOf(lines)));
 }
 
 QString EntryDisplayName(const QString& fileName) {
@@ -107,25 +151,16 @@ PlaylistEntry ResolveEntry(const QString& text, const QString& playlistFile) {
 
 std::vector<PlaylistEntry> PlaylistEntries(const QStringList& lines, PlaylistKind kind,
                                            const QString& playlistFile, int room) {
-    std::vector<PlaylistEntry> entries;
-    if (kind == PlaylistKind::Other || room <= 0) return entries;
-    const QStringList texts =
-        kind == PlaylistKind::M3U ? M3uEntryTexts(lines) : PlsEntryTexts(lines);
-    const qsizetype n = std::min<qsizetype>(texts.size(), room);
-    entries.reserve(static_cast<size_t>(n));
-    const QString base = AddSlash(PathOnly(playlistFile));
-    for (qsizetype i = 0; i < n; ++i)
-        entries.push_back(resolveBelow(texts.at(i), base));
-    return entries;
+    return entriesOf(viewsOf(lines), kind, playlistFile, room);
 }
 
 std::vector<PlaylistEntry> ReadPlaylistFile(const QString& playlistFile, int room) {
     const PlaylistKind kind = KindOfPlaylist(playlistFile);
     // A pipe would block the player, a device would never end.
     if (kind == PlaylistKind::Other || room <= 0 || !QFileInfo(playlistFile).isFile()) return {};
-    const std::optional<QStringList> lines = ReadTextLines(playlistFile);
-    if (!lines) return {};
-    return PlaylistEntries(*lines, kind, playlistFile, room);
+    const std::optional<QString> text = ReadText(playlistFile);
+    if (!text) return {};
+    return entriesOf(SplitLineViews(*text), kind, playlistFile, room);
 }
 
 QByteArray M3uText(const PlaylistModel& model, const QString& playlistFile) {
