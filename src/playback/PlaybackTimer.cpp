@@ -71,12 +71,12 @@ bool PlaybackTimer::FollowLength() {
 }
 
 void PlaybackTimer::ShowTime(int32_t ms, bool remaining) {
+    const std::pair<int32_t, bool> shown{ms / 1000, remaining};
+    if (shown_ == shown) return;
     int32_t seconds = 0;
-    const QString text = PlayTimeText(ms, remaining, &seconds);
-    if (text == shownText_) return;
-    s_.surface.Lbl[lbl::Time].caption = text;
+    s_.surface.Lbl[lbl::Time].caption = PlayTimeText(ms, remaining, &seconds);
     e_.parts.display.SetDD(dig::PlayTime, seconds);
-    shownText_ = text;
+    shown_ = shown;
     e_.parts.repaint.Repaint();
 }
 

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <utility>
 
 namespace velto {
 
@@ -23,7 +25,7 @@ public:
     void Tick();
     void Advance();
     // The time text is rewritten on the next tick even when it is unchanged.
-    void ForgetTimeText() { shownText_.clear(); }
+    void ForgetTimeText() { shown_.reset(); }
 
     static constexpr int kIntervalMs = 100;
 
@@ -36,7 +38,8 @@ private:
 
     PlayerState& s_;
     PlaybackEngine& e_;
-    QString shownText_;
+    // The whole seconds and sign of the time on show; its text changes with them only.
+    std::optional<std::pair<int32_t, bool>> shown_;
 };
 
 } // namespace velto
