@@ -1,11 +1,33 @@
 #include "ui/PlaylistView.h"
 
+#include "ui/SurfacePainter.h"
+
 #include <QDragEnterEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QStyledItemDelegate>
 #include <QUrl>
 
 namespace velto {
+
+namespace {
+
+// Names are set in the list's font, letter by letter, unless they need shaping.
+class RowDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const QFont font = FontForText(option->font, option->text);
+        if (font.styleStrategy() == option->font.styleStrategy()) return;
+        option->font = font;
+        option->fontMetrics = QFontMetrics(font);
+    }
+};
+
+} // namespace
 
 QStringList DroppedPaths(const QMimeData* data) {
     QStringList paths;
@@ -35,6 +57,7 @@ PlaylistView::PlaylistView(QWidget* parent) : QListView(parent) {
     setAcceptDrops(true);
     setDragDropMode(QAbstractItemView::DropOnly);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setItemDelegate(new RowDelegate(this));
 }
 
 void PlaylistView::keyPressEvent(QKeyEvent* event) {

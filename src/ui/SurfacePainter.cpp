@@ -30,7 +30,7 @@ void paintLight(QPainter& p, const LightElement& light) {
 
 void paintTextField(QPainter& p, const TextFieldElement& field) {
     if (field.caption.isEmpty()) return;
-    p.setFont(FieldFont(field.fontName, field.fontSize));
+    p.setFont(FontForText(FieldFont(field.fontName, field.fontSize), field.caption));
     p.setPen(field.color);
     const int flags =
         Qt::AlignTop | Qt::TextSingleLine | (field.rightAligned ? Qt::AlignRight : Qt::AlignLeft);
@@ -56,9 +56,31 @@ QFont FieldFont(const QString& name, int pointSize) {
     font.setPointSize(pointSize > 0 ? pointSize : 8);
     font.setBold(false);
     // Set like a classic Windows text box, letter by letter without kerning
-    // or ligatures; scripts that need shaping are still shaped. The shaping
-    // engine is then never loaded for the usual titles: 0.7 MB less.
+    // or ligatures: the shaping engine (0.7 MB) is then not loaded for the
+    // usual titles. FontForText brings it back for texts that need it.
     font.setStyleStrategy(QFont::PreferNoShaping);
+    return font;
+}
+
+namespace {
+// Latin letters, digits, punctuation and the usual symbols: each character is
+// one glyph whatever stands beside it. Anything else (combining marks,
+// joining or stacking scripts, format controls) may need shaping.
+bool SetLetterByLetter(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x0300 || (u >= 0x2010 && u <= 0x2027) || (u >= 0x2030 && u <= 0x205E) ||
+            u == 0x20AC || u == 0x2122)
+            continue;
+        return false;
+    }
+    return true;
+}
+} // namespace
+
+QFont FontForText(QFont font, QStringView text) {
+    if (!SetLetterByLetter(text))
+        font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() & ~QFont::PreferNoShaping));
     return font;
 }
 

@@ -18,6 +18,9 @@ void PaintSurface(QPainter& painter, const Surface& surface, const QRegion& area
 // The font of a text field or the playlist: the skin's name and point size
 // (a default for either when missing), never bold, without kerning.
 QFont FieldFont(const QString& name, int pointSize);
+// `font` as it must be to show `text`: texts of scripts that join or stack
+// their letters, or with combining marks, are shaped again.
+QFont FontForText(QFont font, QStringView text);
 
 // The window area that differs between two states of a surface; everything
 // when the pictures changed.

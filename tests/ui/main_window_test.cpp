@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTimer>
 #include <QUrl>
@@ -278,4 +279,26 @@ TEST_F(SkinnedWindow, TheListsScrollBarTakesTheListsColours) {
         QApplication::sendEvent(bar, &click);
     }
     EXPECT_EQ(bar->value(), bar->pageStep());
+}
+
+// Text fields and the playlist set Latin text letter by letter, but a title in
+// a joining script still comes out joined.
+TEST(FieldFonts, TextsThatNeedShapingAreStillShaped) {
+    const auto drawn = [](const QFont& font, const QString& text) {
+        QImage image(240, 40, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setFont(font);
+        p.drawText(image.rect(), Qt::AlignLeft, text);
+        return image;
+    };
+    const QFont field = FieldFont(QString(), 14);
+    QFont shaped = field;
+    shaped.setStyleStrategy(QFont::PreferDefault);
+    const QString arabic = QString::fromUtf8("\xd9\x85\xd8\xb1\xd8\xad\xd8\xa8\xd8\xa7");
+    ASSERT_NE(drawn(field, arabic), drawn(shaped, arabic)); // unshaped, the letters stand apart
+    EXPECT_EQ(drawn(FontForText(field, arabic), arabic), drawn(shaped, arabic));
+    for (const QString& text : {QString("e\u0301t\u00e9"), QString("\u05e9\u05dc\u05d5\u05dd")})
+        EXPECT_FALSE(FontForText(field, text).styleStrategy() & QFont::PreferNoShaping);
+    EXPECT_EQ(FontForText(field, QString("Caf\u00e9 \u2013 \u201cAV\u201d")), field);
 }
