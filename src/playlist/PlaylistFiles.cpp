@@ -66,7 +66,8 @@ PlaylistEntry resolveBelow(QStringView written, const QString& base) {
     } else {
         path = base + withSlashes(text.toString());
         // A name that really holds a backslash (possible here) keeps it.
-        if (const QString asWritten = base + text.toString(); !FileExists(path) && FileExists(asWritten))
+        if (const QString asWritten = base + text.toString();
+            !FileExists(path) && FileExists(asWritten))
             path = asWritten;
     }
     return {EntryDisplayName(name), std::move(path)};
