@@ -10,7 +10,7 @@ namespace velto {
 namespace {
 bool isSeparator(QChar c) { return c == u'/' || c == u'\\'; }
 
-qsizetype lastSeparator(const QString& s) {
+qsizetype lastSeparator(QStringView s) {
     return std::max(s.lastIndexOf(u'/'), s.lastIndexOf(u'\\'));
 }
 } // namespace
@@ -29,6 +29,8 @@ QString FileOnly(const QString& s) {
     const auto sep = lastSeparator(s);
     return sep < 0 ? s : s.mid(sep + 1);
 }
+
+QStringView FileOnly(QStringView s) { return s.mid(lastSeparator(s) + 1); }
 
 QString PathOnly(const QString& s) {
     const auto sep = lastSeparator(s);

@@ -2,12 +2,14 @@
 // Path and name helpers shared by the playlist, skin and cover code.
 // Names split at both "/" and "\" so Windows-made playlists and skins work.
 #include <QString>
+#include <QStringView>
 
 namespace velto {
 
 QString FileExt(const QString& s);  // after the last "."; whole text without one
 QString NoExt(const QString& s);    // before the last "."; whole text without one
 QString FileOnly(const QString& s); // after the last separator
+QStringView FileOnly(QStringView s);
 QString PathOnly(const QString& s); // up to and including the last separator; "" without one
 QString AddSlash(const QString& s); // s with one trailing separator ("" stays "")
 bool IsPic(const QString& s);       // ends in .BMP, .GIF or .JPG, any case

@@ -85,7 +85,7 @@ QVariantMap MprisPlayer::Metadata() const {
     // The cover on screen, when it is a file a client can open.
     if (!source.cover.isEmpty())
         m.insert(QStringLiteral("mpris:artUrl"),
-                 QUrl::fromLocalFile(cover).toString(QUrl::FullyEncoded));
+                 QUrl::fromLocalFile(source.cover).toString(QUrl::FullyEncoded));
     metadata_.emplace(std::move(source), m);
     return m;
 }

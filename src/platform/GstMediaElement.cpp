@@ -423,7 +423,7 @@ int32_t GstMediaElement::Position() {
 std::optional<int32_t> GstMediaElement::RunningPosition() const {
     if (askedAtUs_ < 0 || !playing_ || lengthMs_ <= 0) return std::nullopt;
     const int64_t runMs = (g_get_monotonic_time() - askedAtUs_) / 1000;
-    if (runMs < 0 || runMs >= kPositionQueryMs) return std::nullopt;
+    if (runMs >= kPositionQueryMs) return std::nullopt;
     const int64_t position = int64_t(lastPositionMs_) + runMs;
     if (position >= int64_t(lengthMs_) - kLengthWatchMs) return std::nullopt;
     return int32_t(position);

@@ -73,9 +73,8 @@ bool PlaybackTimer::FollowLength() {
 void PlaybackTimer::ShowTime(int32_t ms, bool remaining) {
     const std::pair<int32_t, bool> shown{ms / 1000, remaining};
     if (shown_ == shown) return;
-    int32_t seconds = 0;
-    s_.surface.Lbl[lbl::Time].caption = PlayTimeText(ms, remaining, &seconds);
-    e_.parts.display.SetDD(dig::PlayTime, seconds);
+    s_.surface.Lbl[lbl::Time].caption = PlayTimeText(ms, remaining);
+    e_.parts.display.SetDD(dig::PlayTime, shown.first);
     shown_ = shown;
     e_.parts.repaint.Repaint();
 }

@@ -38,17 +38,12 @@ QStringView withoutHere(QStringView text) {
     return text;
 }
 
-QStringView fileOnly(QStringView s) {
-    const qsizetype sep = std::max(s.lastIndexOf(u'/'), s.lastIndexOf(u'\\'));
-    return s.mid(sep + 1);
-}
-
 // `base` is the playlist's folder with its trailing separator. A list of
 // thousands is read as the window opens: each entry makes its path and name
 // and nothing else.
 PlaylistEntry resolveBelow(QStringView written, const QString& base) {
     const QStringView text = withoutHere(written);
-    const QString name = fileOnly(text).toString();
+    const QString name = FileOnly(text).toString();
     if (isUrl(text)) {
         QString display = EntryDisplayName(name);
         return {display.isEmpty() ? text.toString() : std::move(display), text.toString()};
